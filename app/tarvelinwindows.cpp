@@ -1,0 +1,23 @@
+#include "tarvelinwindows.h"
+
+class Zivada;
+
+void TarvelinWindows::showAircraftRegister(Zivada &logbook) {
+    Q_UNUSED(logbook);
+}
+
+void TarvelinWindows::showAddFlight(Zivada &logbook) {
+    Q_UNUSED(logbook);
+}
+
+void TarvelinWindows::showEditFlight(Zivada &logbook) {
+    Q_UNUSED(logbook);
+}
+
+void TarvelinWindows::showHoursCalculator(Zivada &logbook) {
+    Q_UNUSED(logbook);
+}
+
+void TarvelinWindows::showHoursStatistics(Zivada &logbook) {
+    Q_UNUSED(logbook);
+}
