@@ -1,5 +1,7 @@
 #include "tarvelinwindows.h"
 
+#include <QtGlobal>
+
 class Zivada;
 
 void TarvelinWindows::showAircraftRegister(Zivada &logbook) {
