@@ -1,25 +1,28 @@
 #include "tarvelinwindows.h"
 
-#include <QtGlobal>
+#include "zivada.h"
 
-class Zivada;
-
-void TarvelinWindows::showAircraftRegister(Zivada &logbook) {
+void TarvelinWindows::showAircraftRegister(Zivada &logbook)
+{
     Q_UNUSED(logbook);
 }
 
-void TarvelinWindows::showAddFlight(Zivada &logbook) {
+void TarvelinWindows::showAddFlight(Zivada &logbook)
+{
     Q_UNUSED(logbook);
 }
 
-void TarvelinWindows::showEditFlight(Zivada &logbook) {
+void TarvelinWindows::showEditFlight(Zivada &logbook)
+{
     Q_UNUSED(logbook);
 }
 
-void TarvelinWindows::showHoursCalculator(Zivada &logbook) {
+void TarvelinWindows::showHoursCalculator(Zivada &logbook)
+{
     Q_UNUSED(logbook);
 }
 
-void TarvelinWindows::showHoursStatistics(Zivada &logbook) {
+void TarvelinWindows::showHoursStatistics(Zivada &logbook)
+{
     Q_UNUSED(logbook);
 }

@@ -3,7 +3,8 @@
 #include "childwindows.h"
 
 // The windows of the program, as the logbook opens them.
-class TarvelinWindows : public ChildWindows {
+class TarvelinWindows : public ChildWindows
+{
 public:
     void showAircraftRegister(Zivada &logbook) override;
     void showAddFlight(Zivada &logbook) override;

@@ -4,7 +4,8 @@ class Zivada;
 
 // The windows the logbook opens. The logbook knows them only through this interface, so the
 // core does not depend on the subsystems that build on it; the program supplies them.
-class ChildWindows {
+class ChildWindows
+{
 public:
     virtual ~ChildWindows() = default;
 

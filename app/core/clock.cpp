@@ -1,16 +1,19 @@
 #include "clock.h"
 
 namespace {
-QDate &fixedDay() {
+QDate &fixedDay()
+{
     static QDate day;
     return day;
 }
 } // namespace
 
-QDate Clock::today() {
+QDate Clock::today()
+{
     return fixedDay().isValid() ? fixedDay() : QDate::currentDate();
 }
 
-void Clock::setToday(const QDate &day) {
+void Clock::setToday(const QDate &day)
+{
     fixedDay() = day;
 }

@@ -3,7 +3,8 @@
 #include <QDate>
 
 // Today's date for every window; tests set a fixed day.
-class Clock {
+class Clock
+{
 public:
     static QDate today();
     static void setToday(const QDate &day); // an invalid date goes back to the system clock

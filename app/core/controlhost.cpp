@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-QWidget *ControlHost::createControl(const QString &progId, QWidget *parent, QString *reason) {
+QWidget *ControlHost::createControl(const QString &progId, QWidget *parent, QString *reason)
+{
     Q_UNUSED(parent);
     if (reason)
         *reason = QStringLiteral("Le contrôle « %1 » n'est pas installé.").arg(progId);

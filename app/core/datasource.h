@@ -12,7 +12,8 @@ class SqliteConnection;
 
 // A window's data-source object: a database file, a record source (a statement or a table
 // name) and the record set opened from them, with the controls bound to its fields.
-class DataSource : public QObject {
+class DataSource : public QObject
+{
     Q_OBJECT
 
 public:
@@ -42,7 +43,8 @@ signals:
     void refreshed();
 
 private:
-    struct Binding {
+    struct Binding
+    {
         QString field;
         std::function<QVariant()> read;
         std::function<void(const QVariant &)> show;

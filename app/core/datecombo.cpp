@@ -5,7 +5,8 @@
 #include <QCalendarWidget>
 
 DateCombo::DateCombo(QWidget *parent)
-    : QDateEdit(parent) {
+    : QDateEdit(parent)
+{
     setCalendarPopup(true);
     setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     setMinimumDate(QDate(100, 1, 1));
@@ -17,13 +18,15 @@ DateCombo::DateCombo(QWidget *parent)
     });
 }
 
-void DateCombo::setValue(const QDate &day) {
+void DateCombo::setValue(const QDate &day)
+{
     mSettingValue = true;
     setDate(day);
     mSettingValue = false;
 }
 
-void DateCombo::setForeColor(quint32 oleColor) {
+void DateCombo::setForeColor(quint32 oleColor)
+{
     const QColor color(int(oleColor & 0xFF), int((oleColor >> 8) & 0xFF),
                        int((oleColor >> 16) & 0xFF));
     QPalette colors = palette();
@@ -31,6 +34,7 @@ void DateCombo::setForeColor(quint32 oleColor) {
     setPalette(colors);
 }
 
-QColor DateCombo::foreColor() const {
+QColor DateCombo::foreColor() const
+{
     return palette().color(QPalette::Text);
 }

@@ -5,7 +5,8 @@
 // The date control of the windows: one date (today's when nobody sets one), shown as
 // dd/mm/yyyy with a calendar to drop down, in a colour the host chooses. `changed` is raised
 // after the user changes the date, never when the host sets it.
-class DateCombo : public QDateEdit {
+class DateCombo : public QDateEdit
+{
     Q_OBJECT
 
 public:

@@ -2,7 +2,8 @@
 
 #include <QRegularExpression>
 
-QDate parseDateValue(const QString &text) {
+QDate parseDateValue(const QString &text)
+{
     static const QRegularExpression dayMonthYear(
         QStringLiteral(R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})\s*$)"));
     static const QRegularExpression iso(QStringLiteral(R"(^\s*(\d{4})-(\d{2})-(\d{2})\s*$)"));

@@ -5,11 +5,13 @@
 
 KeyAsciiFilter::KeyAsciiFilter(QObject *watched, Handler handler)
     : QObject(watched)
-    , mHandler(std::move(handler)) {
+    , mHandler(std::move(handler))
+{
     watched->installEventFilter(this);
 }
 
-bool KeyAsciiFilter::eventFilter(QObject *watched, QEvent *event) {
+bool KeyAsciiFilter::eventFilter(QObject *watched, QEvent *event)
+{
     if (event->type() != QEvent::KeyPress || mReplacing)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);

@@ -6,7 +6,8 @@
 // Gives a text box a key-press handler in the classic form: the character code of the typed
 // key, by reference. The handler may replace the code, or set it to 0 to drop the key.
 // Keys that type no character (arrows, Delete, function keys) pass untouched.
-class KeyAsciiFilter : public QObject {
+class KeyAsciiFilter : public QObject
+{
     Q_OBJECT
 
 public:

@@ -4,12 +4,14 @@
 #include <QMessageBox>
 
 namespace {
-MessageBox::Hook &installedHook() {
+MessageBox::Hook &installedHook()
+{
     static MessageBox::Hook hook;
     return hook;
 }
 
-QMessageBox::Icon platformIcon(MsgIcon icon) {
+QMessageBox::Icon platformIcon(MsgIcon icon)
+{
     switch (icon) {
     case MsgIcon::Critical:
         return QMessageBox::Critical;
@@ -25,7 +27,8 @@ QMessageBox::Icon platformIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-MsgAnswer showPlatformBox(const MessageRequest &request) {
+MsgAnswer showPlatformBox(const MessageRequest &request)
+{
     QMessageBox box(platformIcon(request.icon), request.title, request.prompt,
                     QMessageBox::NoButton, QApplication::activeWindow());
     if (request.buttons == MsgButtons::YesNo) {
@@ -40,13 +43,15 @@ MsgAnswer showPlatformBox(const MessageRequest &request) {
 } // namespace
 
 MsgAnswer MessageBox::show(const QString &prompt, MsgButtons buttons, MsgIcon icon,
-                           const QString &title) {
+                           const QString &title)
+{
     MessageRequest request{prompt, buttons, icon, title.isEmpty() ? applicationTitle() : title};
     if (installedHook())
         return installedHook()(request);
     return showPlatformBox(request);
 }
 
-void MessageBox::setHook(Hook hook) {
+void MessageBox::setHook(Hook hook)
+{
     installedHook() = std::move(hook);
 }

@@ -7,7 +7,8 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgAnswer { Ok, Yes, No };
 
-struct MessageRequest {
+struct MessageRequest
+{
     QString prompt;
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
@@ -16,7 +17,8 @@ struct MessageRequest {
 
 // Every message box of the logbook goes through here. A box without a title bears the
 // application title. Tests install a hook that records the request and gives the answer.
-class MessageBox {
+class MessageBox
+{
 public:
     using Hook = std::function<MsgAnswer(const MessageRequest &)>;
 

@@ -4,23 +4,27 @@
 #include <QDir>
 
 namespace {
-QString &overriddenFolder() {
+QString &overriddenFolder()
+{
     static QString folder;
     return folder;
 }
 } // namespace
 
-QString ProgramFolder::path() {
+QString ProgramFolder::path()
+{
     if (!overriddenFolder().isEmpty())
         return overriddenFolder();
     return QCoreApplication::applicationDirPath();
 }
 
-void ProgramFolder::setPath(const QString &folder) {
+void ProgramFolder::setPath(const QString &folder)
+{
     overriddenFolder() = folder;
 }
 
-QString ProgramFolder::filePath(const QString &fileName) {
+QString ProgramFolder::filePath(const QString &fileName)
+{
     const QString folder = path();
     const QString exact = folder + QLatin1Char('/') + fileName;
     if (QFileInfo::exists(exact))

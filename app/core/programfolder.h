@@ -4,7 +4,8 @@
 
 // The folder that holds the program and the files it finds beside itself: the logbook
 // database and the sound cues. Tests point it at a temporary folder.
-class ProgramFolder {
+class ProgramFolder
+{
 public:
     static QString path();
     static void setPath(const QString &folder);

@@ -12,17 +12,20 @@ namespace {
 const QString noCurrentRecord = QStringLiteral("Aucun enregistrement en cours.");
 
 // Finalizes a statement on every way out.
-struct Statement {
+struct Statement
+{
     sqlite3_stmt *handle;
     ~Statement() { sqlite3_finalize(handle); }
 };
 
-QString quoted(const QString &name) {
+QString quoted(const QString &name)
+{
     return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
            QLatin1Char('"');
 }
 
-QString fullStatement(const QString &recordSource) {
+QString fullStatement(const QString &recordSource)
+{
     static const QRegularExpression tableName(QStringLiteral(R"(^\s*(\w+)\s*$)"),
                                               QRegularExpression::UseUnicodePropertiesOption);
     if (const auto match = tableName.match(recordSource); match.hasMatch())
@@ -32,7 +35,8 @@ QString fullStatement(const QString &recordSource) {
 
 // The same statement that also reads each row's rowid first, so rows can be written back;
 // empty when the statement is not a plain SELECT.
-QString statementWithRowId(const QString &statement) {
+QString statementWithRowId(const QString &statement)
+{
     static const QRegularExpression select(QStringLiteral(R"(^\s*SELECT\s+(?!DISTINCT\b))"),
                                            QRegularExpression::CaseInsensitiveOption);
     const auto match = select.match(statement);
@@ -42,7 +46,8 @@ QString statementWithRowId(const QString &statement) {
 }
 
 void bindValue(SqliteConnection &connection, sqlite3_stmt *statement, int index,
-               const QVariant &value, bool isDate) {
+               const QVariant &value, bool isDate)
+{
     int result = SQLITE_OK;
     if (value.isNull()) {
         result = sqlite3_bind_null(statement, index);
@@ -82,13 +87,15 @@ void bindValue(SqliteConnection &connection, sqlite3_stmt *statement, int index,
 } // namespace
 
 Recordset::Recordset(std::shared_ptr<SqliteConnection> connection, const QString &statement)
-    : mConnection(std::move(connection)) {
+    : mConnection(std::move(connection))
+{
     load(fullStatement(statement));
 }
 
 Recordset::~Recordset() = default;
 
-void Recordset::load(const QString &statement) {
+void Recordset::load(const QString &statement)
+{
     sqlite3_stmt *prepared = nullptr;
     int firstField = 0;
     if (const QString withRowId = statementWithRowId(statement); !withRowId.isEmpty()) {
@@ -116,7 +123,8 @@ void Recordset::load(const QString &statement) {
     mCurrent = 0;
 }
 
-void Recordset::readColumns(void *statement, int firstField) {
+void Recordset::readColumns(void *statement, int firstField)
+{
     auto *prepared = static_cast<sqlite3_stmt *>(statement);
     const int columns = sqlite3_column_count(prepared);
     for (int column = firstField; column < columns; ++column) {
@@ -132,7 +140,8 @@ void Recordset::readColumns(void *statement, int firstField) {
     }
 }
 
-void Recordset::readRow(void *statement, int firstField, QHash<QString, quint32> &interned) {
+void Recordset::readRow(void *statement, int firstField, QHash<QString, quint32> &interned)
+{
     auto *prepared = static_cast<sqlite3_stmt *>(statement);
     mRowIds.push_back(firstField ? sqlite3_column_int64(prepared, 0) : 0);
     for (size_t column = 0; column < mFields.size(); ++column)
@@ -141,7 +150,8 @@ void Recordset::readRow(void *statement, int firstField, QHash<QString, quint32>
 }
 
 Recordset::Cell Recordset::cellFromSqlite(void *statement, int column, const Field &field,
-                                          QHash<QString, quint32> &interned) {
+                                          QHash<QString, quint32> &interned)
+{
     auto *prepared = static_cast<sqlite3_stmt *>(statement);
     Cell cell;
     switch (sqlite3_column_type(prepared, column)) {
@@ -178,7 +188,8 @@ Recordset::Cell Recordset::cellFromSqlite(void *statement, int column, const Fie
     return cell;
 }
 
-QVariant Recordset::variant(const Cell &cell) const {
+QVariant Recordset::variant(const Cell &cell) const
+{
     switch (cell.kind) {
     case Cell::Kind::Integer:
         return QVariant(qlonglong(cell.integer));
@@ -194,7 +205,8 @@ QVariant Recordset::variant(const Cell &cell) const {
     return QVariant();
 }
 
-int Recordset::fieldIndex(const QString &name) const {
+int Recordset::fieldIndex(const QString &name) const
+{
     for (size_t column = 0; column < mFields.size(); ++column) {
         if (mFields[column].name.compare(name, Qt::CaseInsensitive) == 0)
             return int(column);
@@ -202,7 +214,8 @@ int Recordset::fieldIndex(const QString &name) const {
     return -1;
 }
 
-int Recordset::requireField(const QString &name) const {
+int Recordset::requireField(const QString &name) const
+{
     const int column = fieldIndex(name);
     if (column < 0)
         throw EngineError(
@@ -210,18 +223,21 @@ int Recordset::requireField(const QString &name) const {
     return column;
 }
 
-void Recordset::requireCurrentRow() const {
+void Recordset::requireCurrentRow() const
+{
     if (mCurrentRemoved || eof() || mCurrent < 0)
         throw EngineError(noCurrentRecord);
 }
 
-void Recordset::requireWritable() const {
+void Recordset::requireWritable() const
+{
     if (mTable.isEmpty())
         throw EngineError(QStringLiteral("Impossible de mettre à jour. Base de données ou objet "
                                          "en lecture seule."));
 }
 
-QVariant Recordset::field(const QString &name) const {
+QVariant Recordset::field(const QString &name) const
+{
     const int column = requireField(name);
     if (mEditMode != EditMode::None && mPendingSet[column])
         return mPending[column];
@@ -231,7 +247,8 @@ QVariant Recordset::field(const QString &name) const {
     return variant(cell(mCurrent, column));
 }
 
-void Recordset::setField(const QString &name, const QVariant &value) {
+void Recordset::setField(const QString &name, const QVariant &value)
+{
     const int column = requireField(name);
     if (mEditMode == EditMode::None)
         throw EngineError(QStringLiteral("Mise à jour ou annulation sans AddNew ni Edit."));
@@ -239,45 +256,54 @@ void Recordset::setField(const QString &name, const QVariant &value) {
     mPendingSet[column] = true;
 }
 
-QVariant Recordset::value(int row, int column) const {
+QVariant Recordset::value(int row, int column) const
+{
     return variant(cell(row, column));
 }
 
-void Recordset::setCurrent(int row) {
+void Recordset::setCurrent(int row)
+{
     leaveEdit();
     mCurrentRemoved = false;
     mCurrent = std::clamp(row, -1, recordCount());
     emit currentChanged();
 }
 
-void Recordset::moveFirst() {
+void Recordset::moveFirst()
+{
     setCurrent(0);
 }
 
-void Recordset::moveNext() {
+void Recordset::moveNext()
+{
     // After a deletion the next row already stands at the current position.
     setCurrent(mCurrentRemoved ? mCurrent : mCurrent + 1);
 }
 
-void Recordset::movePrevious() {
+void Recordset::movePrevious()
+{
     setCurrent(mCurrent - 1);
 }
 
-void Recordset::moveLast() {
+void Recordset::moveLast()
+{
     setCurrent(recordCount() - 1);
 }
 
-void Recordset::setAbsolutePosition(int row) {
+void Recordset::setAbsolutePosition(int row)
+{
     setCurrent(row);
 }
 
-void Recordset::leaveEdit() {
+void Recordset::leaveEdit()
+{
     mEditMode = EditMode::None;
     mPending.clear();
     mPendingSet.clear();
 }
 
-void Recordset::addNew() {
+void Recordset::addNew()
+{
     requireWritable();
     leaveEdit();
     mEditMode = EditMode::AddNew;
@@ -286,7 +312,8 @@ void Recordset::addNew() {
     emit currentChanged();
 }
 
-void Recordset::edit() {
+void Recordset::edit()
+{
     requireWritable();
     requireCurrentRow();
     leaveEdit();
@@ -295,7 +322,8 @@ void Recordset::edit() {
     mPendingSet.assign(mFields.size(), false);
 }
 
-void Recordset::update() {
+void Recordset::update()
+{
     if (mEditMode == EditMode::None)
         throw EngineError(QStringLiteral("Mise à jour ou annulation sans AddNew ni Edit."));
     const bool adding = mEditMode == EditMode::AddNew;
@@ -312,7 +340,8 @@ void Recordset::update() {
     emit currentChanged();
 }
 
-qint64 Recordset::writeRow() {
+qint64 Recordset::writeRow()
+{
     QStringList columns;
     std::vector<int> written;
     for (size_t column = 0; column < mFields.size(); ++column) {
@@ -360,7 +389,8 @@ qint64 Recordset::writeRow() {
 
 // Reads a written row back, so the set holds what the file holds (numbers typed as text are
 // stored as numbers, the new flight gets its Num).
-void Recordset::rereadRow(qint64 rowId, int row) {
+void Recordset::rereadRow(qint64 rowId, int row)
+{
     QStringList columns;
     for (const Field &field : mFields)
         columns << (field.column.isEmpty() ? QStringLiteral("NULL") : quoted(field.column));
@@ -376,14 +406,16 @@ void Recordset::rereadRow(qint64 rowId, int row) {
             cellFromSqlite(statement.handle, int(column), mFields[column], interned);
 }
 
-void Recordset::cancelUpdate() {
+void Recordset::cancelUpdate()
+{
     if (mEditMode == EditMode::None)
         throw EngineError(QStringLiteral("Mise à jour ou annulation sans AddNew ni Edit."));
     leaveEdit();
     emit currentChanged();
 }
 
-void Recordset::remove() {
+void Recordset::remove()
+{
     requireWritable();
     requireCurrentRow();
     leaveEdit();
@@ -401,12 +433,14 @@ void Recordset::remove() {
     mCurrentRemoved = true;
 }
 
-qint64 Recordset::bookmark() const {
+qint64 Recordset::bookmark() const
+{
     requireCurrentRow();
     return mRowIds[mCurrent];
 }
 
-void Recordset::setBookmark(qint64 bookmark) {
+void Recordset::setBookmark(qint64 bookmark)
+{
     const auto found = std::find(mRowIds.begin(), mRowIds.end(), bookmark);
     if (found == mRowIds.end())
         throw EngineError(QStringLiteral("Signet non valide."));

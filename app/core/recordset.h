@@ -12,7 +12,8 @@ class SqliteConnection;
 // The rows of one query, read at once and held compactly, with a current row and the edit
 // operations the windows need. No statement or read transaction stays open: each write goes
 // by rowid, with bound values, in a transaction of its own.
-class Recordset : public QObject {
+class Recordset : public QObject
+{
     Q_OBJECT
 
 public:
@@ -58,15 +59,18 @@ signals:
     void currentChanged();
 
 private:
-    struct Field {
+    struct Field
+    {
         QString name;
         QString column; // name in the table
         bool isDate = false;
     };
-    struct Cell {
+    struct Cell
+    {
         enum class Kind : quint8 { Null, Integer, Real, Text, Date };
         Kind kind = Kind::Null;
-        union {
+        union
+        {
             qint64 integer;
             double real;
             quint32 text; // index into mStrings
@@ -79,7 +83,8 @@ private:
     Cell cellFromSqlite(void *statement, int column, const Field &field,
                         QHash<QString, quint32> &interned);
     QVariant variant(const Cell &cell) const;
-    const Cell &cell(int row, int column) const {
+    const Cell &cell(int row, int column) const
+    {
         return mCells[size_t(row) * mFields.size() + column];
     }
     int requireField(const QString &name) const;

@@ -9,13 +9,15 @@
 #include <QUrl>
 
 namespace {
-SoundCue::Hook &installedHook() {
+SoundCue::Hook &installedHook()
+{
     static SoundCue::Hook hook;
     return hook;
 }
 
 // One effect per file, kept for the life of the program so playback outlives the caller.
-QSoundEffect *effectFor(const QString &path) {
+QSoundEffect *effectFor(const QString &path)
+{
     static QHash<QString, QSoundEffect *> effects;
     QSoundEffect *&effect = effects[path];
     if (!effect) {
@@ -26,7 +28,8 @@ QSoundEffect *effectFor(const QString &path) {
 }
 } // namespace
 
-void SoundCue::play(const QString &fileName) {
+void SoundCue::play(const QString &fileName)
+{
     if (installedHook()) {
         installedHook()(fileName);
         return;
@@ -41,6 +44,7 @@ void SoundCue::play(const QString &fileName) {
     effect->play();
 }
 
-void SoundCue::setHook(Hook hook) {
+void SoundCue::setHook(Hook hook)
+{
     installedHook() = std::move(hook);
 }

@@ -5,7 +5,8 @@
 
 // Plays a wave file of the program folder without waiting for it to end, so the message that
 // usually follows shows while it plays. A missing file beeps instead.
-class SoundCue {
+class SoundCue
+{
 public:
     using Hook = std::function<void(const QString &fileName)>;
 

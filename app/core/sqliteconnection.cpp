@@ -7,7 +7,8 @@
 
 namespace {
 // DateValue("dd/mm/yyyy") as the statements of the windows write it: the stored ISO form.
-void dateValueFunction(sqlite3_context *context, int, sqlite3_value **arguments) {
+void dateValueFunction(sqlite3_context *context, int, sqlite3_value **arguments)
+{
     const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(arguments[0]));
     const QDate date = parseDateValue(QString::fromUtf8(text ? text : ""));
     if (!date.isValid()) {
@@ -27,7 +28,8 @@ constexpr const char *tableCheck[] = {
 } // namespace
 
 SqliteConnection::SqliteConnection(const QString &path)
-    : mPath(path) {
+    : mPath(path)
+{
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
     if (sqlite3_open_v2(path.toUtf8().constData(), &mDb, flags, nullptr) != SQLITE_OK) {
         const QString text =
@@ -47,11 +49,13 @@ SqliteConnection::SqliteConnection(const QString &path)
     }
 }
 
-SqliteConnection::~SqliteConnection() {
+SqliteConnection::~SqliteConnection()
+{
     sqlite3_close(mDb);
 }
 
-void SqliteConnection::configure() {
+void SqliteConnection::configure()
+{
     // The statements of the windows quote their date texts with double quotes.
     sqlite3_db_config(mDb, SQLITE_DBCONFIG_DQS_DML, 1, nullptr);
     sqlite3_busy_timeout(mDb, busyTimeoutMs);
@@ -62,12 +66,14 @@ void SqliteConnection::configure() {
                             dateValueFunction, nullptr, nullptr);
 }
 
-void SqliteConnection::checkTables() {
+void SqliteConnection::checkTables()
+{
     for (const char *sql : tableCheck)
         sqlite3_finalize(prepare(QString::fromUtf8(sql)));
 }
 
-void SqliteConnection::checkWritable() {
+void SqliteConnection::checkWritable()
+{
     if (sqlite3_db_readonly(mDb, "main") == 1)
         throw EngineError(QString::fromUtf8(sqlite3_errstr(SQLITE_READONLY)));
     // Taking the write lock once tells at open whether another process holds the file.
@@ -75,12 +81,14 @@ void SqliteConnection::checkWritable() {
     exec("ROLLBACK");
 }
 
-void SqliteConnection::exec(const char *sql) {
+void SqliteConnection::exec(const char *sql)
+{
     if (sqlite3_exec(mDb, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
         raise();
 }
 
-sqlite3_stmt *SqliteConnection::prepare(const QString &sql) {
+sqlite3_stmt *SqliteConnection::prepare(const QString &sql)
+{
     sqlite3_stmt *statement = nullptr;
     const QByteArray utf8 = sql.toUtf8();
     if (sqlite3_prepare_v2(mDb, utf8.constData(), int(utf8.size()), &statement, nullptr) !=
@@ -91,6 +99,7 @@ sqlite3_stmt *SqliteConnection::prepare(const QString &sql) {
     return statement;
 }
 
-void SqliteConnection::raise() const {
+void SqliteConnection::raise() const
+{
     throw EngineError(QString::fromUtf8(sqlite3_errmsg(mDb)));
 }

@@ -8,7 +8,8 @@ struct sqlite3_stmt;
 // One open connection to the logbook file. Opening checks what the windows rely on (a
 // database holding both tables with their fields, writable, not locked by another process)
 // and raises EngineError with the engine's text otherwise; it never creates or changes a file.
-class SqliteConnection {
+class SqliteConnection
+{
 public:
     explicit SqliteConnection(const QString &path);
     ~SqliteConnection();

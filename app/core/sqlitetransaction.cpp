@@ -3,11 +3,13 @@
 #include "sqliteconnection.h"
 
 SqliteTransaction::SqliteTransaction(SqliteConnection &connection)
-    : mConnection(connection) {
+    : mConnection(connection)
+{
     mConnection.exec("BEGIN IMMEDIATE");
 }
 
-SqliteTransaction::~SqliteTransaction() {
+SqliteTransaction::~SqliteTransaction()
+{
     if (mOpen) {
         try {
             mConnection.exec("ROLLBACK");
@@ -17,7 +19,8 @@ SqliteTransaction::~SqliteTransaction() {
     }
 }
 
-void SqliteTransaction::commit() {
+void SqliteTransaction::commit()
+{
     mConnection.exec("COMMIT");
     mOpen = false;
 }

@@ -3,7 +3,8 @@
 class SqliteConnection;
 
 // A write transaction that rolls back unless committed.
-class SqliteTransaction {
+class SqliteTransaction
+{
 public:
     explicit SqliteTransaction(SqliteConnection &connection);
     ~SqliteTransaction();

@@ -6,11 +6,13 @@
 #include <QMainWindow>
 
 class ChildWindows;
+class DateCombo;
 class FlightTableModel;
 
 // The logbook window: every flight in a grid, newest first, and the hub that opens the other
 // windows.
-class Zivada : public QMainWindow {
+class Zivada : public QMainWindow
+{
     Q_OBJECT
 
 public:
@@ -32,8 +34,14 @@ public:
     void editMenuClicked(int index);
     void toolbarClicked(int index);
 
+    DateCombo *dateControl() const { return mDateControl; }
+    QWidget *calculatorControl() const { return mCalcControl; }
+    bool dateControlVisible() const;
+    bool calculatorControlVisible() const;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void loadWindow();
@@ -42,7 +50,6 @@ private:
     void setEditCommandsEnabled(bool enabled);
     void gridClicked(const QModelIndex &index);
     void gridCurrentChanged(const QModelIndex &current, const QModelIndex &previous);
-    void showGridMenu(const QPoint &position);
     bool takeSelectedNum();
     void openDatabase(DataSource &source, const QString &statement);
 
@@ -59,8 +66,10 @@ private:
     FlightTableModel *mModel = nullptr;
     QList<QAction *> mFileItems;
     QList<QAction *> mEditItems;
-    class DateCombo *mDateControl = nullptr;
+    DateCombo *mDateControl = nullptr;
+    QAction *mDateAction = nullptr;
     QWidget *mCalcControl = nullptr;
+    QAction *mCalcAction = nullptr;
     QString mCalcControlProblem;
     qint64 mSelectedNum = 0;
 };

@@ -7,15 +7,18 @@
 #include <stdexcept>
 
 namespace {
-struct Database {
-    explicit Database(const QString &path) {
+struct Database
+{
+    explicit Database(const QString &path)
+    {
         if (sqlite3_open(path.toUtf8().constData(), &handle) != SQLITE_OK)
             fail();
     }
     ~Database() { sqlite3_close(handle); }
     [[noreturn]] void fail() const { throw std::runtime_error(sqlite3_errmsg(handle)); }
 
-    sqlite3_stmt *prepare(const QString &sql, const QVariantList &values) const {
+    sqlite3_stmt *prepare(const QString &sql, const QVariantList &values) const
+    {
         sqlite3_stmt *statement = nullptr;
         if (sqlite3_prepare_v2(handle, sql.toUtf8().constData(), -1, &statement, nullptr) !=
             SQLITE_OK)
@@ -25,7 +28,8 @@ struct Database {
         return statement;
     }
 
-    static void bind(sqlite3_stmt *statement, int index, const QVariant &value) {
+    static void bind(sqlite3_stmt *statement, int index, const QVariant &value)
+    {
         if (value.isNull()) {
             sqlite3_bind_null(statement, index);
         } else if (value.typeId() == QMetaType::QDate) {
@@ -45,7 +49,8 @@ struct Database {
     sqlite3 *handle = nullptr;
 };
 
-QVariant columnValue(sqlite3_stmt *statement, int column) {
+QVariant columnValue(sqlite3_stmt *statement, int column)
+{
     switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER:
         return QVariant(qlonglong(sqlite3_column_int64(statement, column)));
@@ -61,16 +66,19 @@ QVariant columnValue(sqlite3_stmt *statement, int column) {
 }
 } // namespace
 
-TempProgramFolder::TempProgramFolder() {
+TempProgramFolder::TempProgramFolder()
+{
     createLogbook(databasePath());
     ProgramFolder::setPath(mDir.path());
 }
 
-TempProgramFolder::~TempProgramFolder() {
+TempProgramFolder::~TempProgramFolder()
+{
     ProgramFolder::setPath(QString());
 }
 
-void TempProgramFolder::createLogbook(const QString &path) {
+void TempProgramFolder::createLogbook(const QString &path)
+{
     QFile schema(QStringLiteral(TARVELIN_SCHEMA));
     if (!schema.open(QIODevice::ReadOnly))
         throw std::runtime_error("cannot read the logbook schema");
@@ -80,7 +88,8 @@ void TempProgramFolder::createLogbook(const QString &path) {
         database.fail();
 }
 
-qint64 TempProgramFolder::exec(const QString &sql, const QVariantList &values) const {
+qint64 TempProgramFolder::exec(const QString &sql, const QVariantList &values) const
+{
     Database database(databasePath());
     sqlite3_stmt *statement = database.prepare(sql, values);
     const int result = sqlite3_step(statement);
@@ -90,8 +99,8 @@ qint64 TempProgramFolder::exec(const QString &sql, const QVariantList &values) c
     return sqlite3_last_insert_rowid(database.handle);
 }
 
-QVector<QVariantList> TempProgramFolder::rows(const QString &sql,
-                                              const QVariantList &values) const {
+QVector<QVariantList> TempProgramFolder::rows(const QString &sql, const QVariantList &values) const
+{
     Database database(databasePath());
     sqlite3_stmt *statement = database.prepare(sql, values);
     QVector<QVariantList> result;
@@ -107,14 +116,16 @@ QVector<QVariantList> TempProgramFolder::rows(const QString &sql,
 
 qint64 TempProgramFolder::addFlight(const QDate &date, const QVariant &avion, const QVariant &type,
                                     const QVariant &societe, const QVariant &duree,
-                                    const QVariant &vol, const QVariant &commentaires) const {
+                                    const QVariant &vol, const QVariant &commentaires) const
+{
     return exec(QStringLiteral("INSERT INTO Tbl_Vols (Date, Avion, Type, \"Société\", \"Durée\", "
                                "Vol, Commentaires) VALUES (?, ?, ?, ?, ?, ?, ?)"),
                 {date, avion, type, societe, duree, vol, commentaires});
 }
 
 void TempProgramFolder::addAircraft(const QVariant &avion, const QVariant &type,
-                                    const QVariant &societe) const {
+                                    const QVariant &societe) const
+{
     exec(QStringLiteral("INSERT INTO Tbl_Avions (Avion, Type_Avion, \"Société\") VALUES (?, ?, ?)"),
          {avion, type, societe});
 }

@@ -9,7 +9,8 @@
 // A program folder of its own for one test, holding an empty logbook made from the schema.
 // It becomes the program folder while it lives. Rows are written and read back directly
 // through SQLite, beside the program's own database layer.
-class TempProgramFolder {
+class TempProgramFolder
+{
 public:
     TempProgramFolder();
     ~TempProgramFolder();

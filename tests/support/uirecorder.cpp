@@ -2,7 +2,8 @@
 
 #include "soundcue.h"
 
-UiRecorder::UiRecorder() {
+UiRecorder::UiRecorder()
+{
     MessageBox::setHook([this](const MessageRequest &request) {
         mBoxes << request;
         mEvents << QStringLiteral("box:") + request.prompt;
@@ -18,12 +19,14 @@ UiRecorder::UiRecorder() {
         [this](const QString &fileName) { mEvents << QStringLiteral("sound:") + fileName; });
 }
 
-UiRecorder::~UiRecorder() {
+UiRecorder::~UiRecorder()
+{
     MessageBox::setHook({});
     SoundCue::setHook({});
 }
 
-QStringList UiRecorder::sounds() const {
+QStringList UiRecorder::sounds() const
+{
     QStringList result;
     for (const QString &event : mEvents) {
         if (event.startsWith(QStringLiteral("sound:")))
@@ -32,7 +35,8 @@ QStringList UiRecorder::sounds() const {
     return result;
 }
 
-void UiRecorder::clear() {
+void UiRecorder::clear()
+{
     mEvents.clear();
     mBoxes.clear();
     mAnswers.clear();

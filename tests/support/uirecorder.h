@@ -9,7 +9,8 @@
 // Records, in order, every message box and sound cue of the logbook while it lives, and
 // answers the questions from a queue. A question with no answer queued is answered No and
 // recorded as unexpected, so a test that did not expect it fails on its event list.
-class UiRecorder {
+class UiRecorder
+{
 public:
     UiRecorder();
     ~UiRecorder();
