@@ -2,17 +2,20 @@
 
 namespace {
 // A box counts as empty when it holds nothing or a single space.
-bool isBlank(const QString &text) {
+bool isBlank(const QString &text)
+{
     return text.isEmpty() || text == QStringLiteral(" ");
 }
 
 AircraftCheck::Result refused(const AircraftEntry &entry, const QString &sound,
-                              const QString &message) {
+                              const QString &message)
+{
     return {entry, true, sound, message};
 }
 } // namespace
 
-QString AircraftCheck::trimSpaces(const QString &text) {
+QString AircraftCheck::trimSpaces(const QString &text)
+{
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text[first] == QLatin1Char(' '))
@@ -22,7 +25,8 @@ QString AircraftCheck::trimSpaces(const QString &text) {
     return text.sliced(first, last - first);
 }
 
-AircraftCheck::Result AircraftCheck::check(const AircraftEntry &typed, const QLocale &locale) {
+AircraftCheck::Result AircraftCheck::check(const AircraftEntry &typed, const QLocale &locale)
+{
     AircraftEntry entry = typed;
 
     if (trimSpaces(entry.avion).size() > maxRegistrationLength)

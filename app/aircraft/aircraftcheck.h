@@ -4,7 +4,8 @@
 #include <QString>
 
 // The three texts of one aircraft as typed in the register.
-struct AircraftEntry {
+struct AircraftEntry
+{
     QString avion;
     QString typeAvion;
     QString societe;
@@ -15,9 +16,11 @@ struct AircraftEntry {
 // The check run before every save of the register: refuses a missing or too long
 // registration, a missing type or owner, and upper-cases what it has passed. The steps run in
 // order and stop at the first refusal; the texts already upper-cased by earlier steps stay so.
-class AircraftCheck {
+class AircraftCheck
+{
 public:
-    struct Result {
+    struct Result
+    {
         AircraftEntry entry; // the texts to put back in the boxes
         bool invalid = false;
         QString sound;   // the cue to play before the message, if any

@@ -11,7 +11,8 @@ namespace {
 constexpr int iconSide = 12;
 
 // A triangle pointing left or right, with a bar at its tip for the moves to an end.
-QIcon arrowIcon(bool pointsLeft, bool toEnd, const QColor &color) {
+QIcon arrowIcon(bool pointsLeft, bool toEnd, const QColor &color)
+{
     QPixmap pixmap(iconSide, iconSide);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -33,7 +34,8 @@ QIcon arrowIcon(bool pointsLeft, bool toEnd, const QColor &color) {
 } // namespace
 
 NavigationBar::NavigationBar(QWidget *parent)
-    : QFrame(parent) {
+    : QFrame(parent)
+{
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     auto *layout = new QHBoxLayout(this);
@@ -49,7 +51,8 @@ NavigationBar::NavigationBar(QWidget *parent)
 }
 
 QToolButton *NavigationBar::addButton(const QString &name, const QString &accessibleName,
-                                      bool pointsLeft, bool toEnd, Move move) {
+                                      bool pointsLeft, bool toEnd, Move move)
+{
     auto *button = new QToolButton(this);
     button->setObjectName(name);
     button->setAccessibleName(accessibleName);
@@ -63,19 +66,22 @@ QToolButton *NavigationBar::addButton(const QString &name, const QString &access
     return button;
 }
 
-void NavigationBar::setDataSource(DataSource *source) {
+void NavigationBar::setDataSource(DataSource *source)
+{
     mSource = source;
     connect(source, &DataSource::refreshed, this, &NavigationBar::attach);
     attach();
 }
 
 // Each refresh opens a new record set: follow its moves and edits.
-void NavigationBar::attach() {
+void NavigationBar::attach()
+{
     connect(&mSource->recordset(), &Recordset::currentChanged, this, &NavigationBar::updateState);
     updateState();
 }
 
-void NavigationBar::move(Move move) {
+void NavigationBar::move(Move move)
+{
     Recordset &set = mSource->recordset();
     if (set.editMode() == Recordset::EditMode::AddNew || set.recordCount() == 0)
         return;
@@ -98,7 +104,8 @@ void NavigationBar::move(Move move) {
     }
 }
 
-void NavigationBar::updateState() {
+void NavigationBar::updateState()
+{
     if (!mSource) {
         setEnabled(false);
         return;

@@ -10,7 +10,8 @@ class QToolButton;
 // save has to pass the window's own checks. The moves stay on the rows (no position before
 // the first or after the last), and the whole bar is disabled while the set is empty or a new
 // row is being entered.
-class NavigationBar : public QFrame {
+class NavigationBar : public QFrame
+{
     Q_OBJECT
 
 public:
