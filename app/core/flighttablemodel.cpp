@@ -47,7 +47,7 @@ QVariant FlightTableModel::data(const QModelIndex &index, int role) const
 
 QVariant FlightTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return QVariant();
     if (orientation == Qt::Horizontal)
         return mSource.recordset().fieldName(section);

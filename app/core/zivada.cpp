@@ -74,7 +74,11 @@ Zivada::Zivada(ChildWindows &children, QWidget *parent)
     loadWindow();
 }
 
-Zivada::~Zivada() = default;
+Zivada::~Zivada()
+{
+    // The grid goes with the window's children, after the data sources it reads.
+    ui.MSFlexGrid1->setModel(nullptr);
+}
 
 void Zivada::buildMenus()
 {
