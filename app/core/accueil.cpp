@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QStyle>
 
 Accueil::Accueil(std::function<void()> showLogbook, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -21,9 +20,7 @@ Accueil::Accueil(std::function<void()> showLogbook, QWidget *parent)
                                .arg(TarvelinVersion::revision));
     ui.lblProductName->setText(MessageBox::applicationTitle());
     ui.lblLicenseTo->setText(QStringLiteral("Licence accordée à :  ") + UserName());
-    ui.lblCopyright->setText(QStringLiteral("© 2026 Les développeurs de Tarvelin. Tous droits "
-                                            "réservés."));
-    ui.imgLogo->setPixmap(style()->standardIcon(QStyle::SP_DesktopIcon).pixmap(48, 48));
+    ui.lblCopyright->setText(QStringLiteral("© 2026 Les développeurs de Tarvelin"));
     for (QLabel *label : {ui.lblProductName, ui.lblVersion})
         label->adjustSize(); // the platform font may be wider than the original
 
