@@ -278,10 +278,9 @@ void Zivada::deleteFlight()
     Recordset &flights = mData1.recordset();
     while (!flights.eof() && flights.field(QStringLiteral("Num")).toLongLong() != mSelectedNum)
         flights.moveNext();
-    if (!flights.eof()) {
+    // The set is read again on the ordered query at once, so no refresh in between.
+    if (!flights.eof())
         flights.remove();
-        mData1.refresh();
-    }
     refreshFlights();
 }
 
