@@ -1,5 +1,6 @@
 #include "tarvelinwindows.h"
 
+#include "calcul.h"
 #include "zivada.h"
 
 void TarvelinWindows::showAircraftRegister(Zivada &logbook)
@@ -20,6 +21,8 @@ void TarvelinWindows::showEditFlight(Zivada &logbook)
 void TarvelinWindows::showHoursCalculator(Zivada &logbook)
 {
     Q_UNUSED(logbook);
+    Calcul dialog;
+    dialog.exec();
 }
 
 void TarvelinWindows::showHoursStatistics(Zivada &logbook)

@@ -3,19 +3,22 @@
 #include <QApplication>
 
 namespace {
-Beep::Hook &installedHook() {
+Beep::Hook &installedHook()
+{
     static Beep::Hook hook;
     return hook;
 }
 } // namespace
 
-void Beep::sound() {
+void Beep::sound()
+{
     if (installedHook())
         installedHook()();
     else
         QApplication::beep();
 }
 
-void Beep::setHook(Hook hook) {
+void Beep::setHook(Hook hook)
+{
     installedHook() = std::move(hook);
 }

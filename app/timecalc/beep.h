@@ -3,7 +3,8 @@
 #include <functional>
 
 // The system beep that comes before a refusal. Tests install a hook to see it.
-class Beep {
+class Beep
+{
 public:
     using Hook = std::function<void()>;
 

@@ -2,9 +2,11 @@
 
 DigitFieldValidator::DigitFieldValidator(int maxDigits, QObject *parent)
     : QValidator(parent)
-    , mMaxDigits(maxDigits) {}
+    , mMaxDigits(maxDigits)
+{}
 
-QValidator::State DigitFieldValidator::validate(QString &input, int &pos) const {
+QValidator::State DigitFieldValidator::validate(QString &input, int &pos) const
+{
     QString digits;
     int cursor = 0;
     for (int i = 0; i < input.size(); ++i) {

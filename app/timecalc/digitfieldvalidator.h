@@ -7,7 +7,8 @@
 // strips its non-digits first and then cuts the digits that do not fit, so pasting " 15"
 // gives "15" where cutting to length first would give "1". The cut removes the newest
 // characters, those just before the cursor, as the box's own length limit would.
-class DigitFieldValidator : public QValidator {
+class DigitFieldValidator : public QValidator
+{
     Q_OBJECT
 
 public:

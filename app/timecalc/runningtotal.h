@@ -6,7 +6,8 @@
 // The running sum of the calculator. Hours and minutes are summed apart and only the display
 // is normalised, so the minutes sum grows past 59; both are 64-bit so that no realistic run
 // of additions overflows them.
-class RunningTotal {
+class RunningTotal
+{
 public:
     enum class Outcome { Added, SixtyMinutes, OverSixtyMinutes };
 
