@@ -17,6 +17,9 @@ bool KeyAsciiFilter::eventFilter(QObject *watched, QEvent *event)
     auto *key = static_cast<QKeyEvent *>(event);
     if (key->text().size() != 1 || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
+    // Tab moves the focus between controls; it never reaches a text box's key handler.
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return false;
 
     const char16_t typed = key->text().at(0).unicode();
     char16_t keyAscii = typed;
