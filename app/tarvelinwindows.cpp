@@ -1,11 +1,13 @@
 #include "tarvelinwindows.h"
 
+#include "avions.h"
 #include "calcul.h"
 #include "zivada.h"
 
 void TarvelinWindows::showAircraftRegister(Zivada &logbook)
 {
-    Q_UNUSED(logbook);
+    Avions dialog(&logbook);
+    dialog.exec();
 }
 
 void TarvelinWindows::showAddFlight(Zivada &logbook)
