@@ -31,7 +31,7 @@ Decimal15 decompose(double value)
     d.zero = false;
     d.negative = value < 0;
     // "d.ddddddddddddde+xx"
-    char buf[32];
+    char buf[32] = {};
     const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
                                    std::chars_format::scientific, SignificantDigits - 1)
                          .ptr;
@@ -55,12 +55,6 @@ template <qsizetype N> void incrementDigits(QVarLengthArray<char, N> &digits)
         digits[i] = '0';
     }
     digits.insert(digits.cbegin(), '1');
-}
-
-bool isSignChar(QChar c, const QString &minus, const QString &plus)
-{
-    return c == u'-' || c == u'+' || (minus.size() == 1 && c == minus.front()) ||
-           (plus.size() == 1 && c == plus.front());
 }
 
 } // namespace
@@ -99,7 +93,9 @@ std::optional<double> NumberText::read(QStringView text) const
     rest = withoutCurrency(rest);
     if (!signedFirst)
         takeSign(rest, negative);
-    if (rest.isEmpty() || isSignChar(rest.front(), mNegativeSign, mPositiveSign))
+    QStringView secondSign = rest;
+    bool ignored = false;
+    if (rest.isEmpty() || takeSign(secondSign, ignored))
         return std::nullopt;
     // "12," is the usual display; "1E+20," must read too.
     if (rest.size() > mDecimalSep.size() && rest.endsWith(mDecimalSep))
@@ -113,11 +109,23 @@ std::optional<double> NumberText::read(QStringView text) const
 
 bool NumberText::takeSign(QStringView &text, bool &negative) const
 {
-    if (text.isEmpty() || !isSignChar(text.front(), mNegativeSign, mPositiveSign))
+    qsizetype length = 0;
+    bool minus = false;
+    if (text.startsWith(u'-')) {
+        length = 1;
+        minus = true;
+    } else if (text.startsWith(u'+')) {
+        length = 1;
+    } else if (!mNegativeSign.isEmpty() && text.startsWith(mNegativeSign)) {
+        length = mNegativeSign.size();
+        minus = true;
+    } else if (!mPositiveSign.isEmpty() && text.startsWith(mPositiveSign)) {
+        length = mPositiveSign.size();
+    }
+    if (length == 0)
         return false;
-    if (text.front() == u'-' || text.startsWith(mNegativeSign))
-        negative = !negative;
-    text = text.sliced(1).trimmed();
+    negative = negative != minus;
+    text = text.sliced(length).trimmed();
     return true;
 }
 
@@ -140,7 +148,7 @@ void NumberText::writeGeneral(double value, QString &out) const
     }
     if (value == 0.0)
         value = 0.0; // no "-0"
-    char buf[32];
+    char buf[32] = {};
     const auto end =
         std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, SignificantDigits)
             .ptr;
@@ -254,7 +262,7 @@ void NumberText::writeScientific(double value, QString &out) const
     const int magnitude = std::abs(exponent);
     if (magnitude < 10)
         out += QLatin1Char('0');
-    char buf[8];
+    char buf[8] = {};
     const auto end = std::to_chars(buf, buf + sizeof buf, magnitude).ptr;
     for (const char *c = buf; c != end; ++c)
         out += QLatin1Char(*c);

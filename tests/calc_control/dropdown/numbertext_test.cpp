@@ -70,6 +70,11 @@ const ReadRow readRows[] = {
     {"en_sign_before_currency", "en_US", "-$5.00", -5.0},
     {"en_comma_is_not_the_separator", "en_US", "12,5", std::nullopt},
     {"en_division_message", "en_US", "Divide by zéro.", std::nullopt},
+    {"sv_locale_minus_sign", "sv_SE",
+     "\u2212"
+     "5,5",
+     -5.5},
+    {"sv_ascii_minus_as_the_engine_writes_it", "sv_SE", "-5,5", -5.5},
 };
 
 INSTANTIATE_TEST_SUITE_P(NumberText, ReadTest, testing::ValuesIn(readRows),
@@ -117,9 +122,9 @@ const GeneralRow generalRows[] = {
 INSTANTIATE_TEST_SUITE_P(NumberText, GeneralTextTest, testing::ValuesIn(generalRows),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(NumberText, generalTextReadsBackInBothSeparators)
+TEST(NumberText, generalTextReadsBackInEachLocale)
 {
-    for (const char *name : {"fr_FR", "en_US"}) {
+    for (const char *name : {"fr_FR", "en_US", "sv_SE"}) {
         const LocaleGuard locale(name);
         const NumberText numbers;
         for (double value : {1.0 / 3.0, -2.0 / 3.0, 123.456, 1e-300, 6.02214076e23, -1e15}) {
