@@ -1,7 +1,9 @@
 #include "tarvelinwindows.h"
 
+#include "ajout.h"
 #include "avions.h"
 #include "calcul.h"
+#include "modif.h"
 #include "zivada.h"
 
 void TarvelinWindows::showAircraftRegister(Zivada &logbook)
@@ -12,12 +14,16 @@ void TarvelinWindows::showAircraftRegister(Zivada &logbook)
 
 void TarvelinWindows::showAddFlight(Zivada &logbook)
 {
-    Q_UNUSED(logbook);
+    auto *form = new Ajout(logbook);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->show();
 }
 
 void TarvelinWindows::showEditFlight(Zivada &logbook)
 {
-    Q_UNUSED(logbook);
+    auto *form = new Modif(logbook);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->show();
 }
 
 void TarvelinWindows::showHoursCalculator(Zivada &logbook)
