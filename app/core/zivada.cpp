@@ -118,22 +118,27 @@ void Zivada::buildToolbar()
         connect(action, &QAction::triggered, this, [this, index] { toolbarClicked(index); });
     }
 
+    // The two controls lie inside the toolbar at places of their own, not in its row of buttons.
     mDateControl = new DateCombo(ui.Toolbar);
     mDateControl->setObjectName(QStringLiteral("QelCbDate"));
-    mDateControl->setMinimumWidth(1215 / twipsPerPixel);
-    ui.Toolbar->addSeparator();
-    mDateAction = ui.Toolbar->addWidget(mDateControl);
-    mDateAction->setVisible(false);
+    placeInToolbar(mDateControl, QRect(3120, 30, 1215, 315));
 
     mCalcControl = ControlHost::createControl(QStringLiteral("Orvane.QelCbCalc"), ui.Toolbar,
                                               &mCalcControlProblem);
     if (mCalcControl) {
         mCalcControl->setObjectName(QStringLiteral("QelCbCalc"));
-        mCalcControl->setMinimumWidth(1335 / twipsPerPixel);
-        ui.Toolbar->addSeparator();
-        mCalcAction = ui.Toolbar->addWidget(mCalcControl);
-        mCalcAction->setVisible(false);
+        placeInToolbar(mCalcControl, QRect(6000, 30, 1335, 315));
     }
+}
+
+// Places a toolbar control at its spot in twips, hidden; it may be wider where the platform
+// font needs it.
+void Zivada::placeInToolbar(QWidget *control, const QRect &twips)
+{
+    const int width = std::max(twips.width() / twipsPerPixel, control->sizeHint().width());
+    control->setGeometry(twips.x() / twipsPerPixel, twips.y() / twipsPerPixel, width,
+                         std::max(twips.height() / twipsPerPixel, control->sizeHint().height()));
+    control->hide();
 }
 
 void Zivada::loadWindow()
@@ -313,11 +318,11 @@ void Zivada::toolbarClicked(int index)
 
 void Zivada::toggleDateControl()
 {
-    if (mDateAction->isVisible()) {
-        mDateAction->setVisible(false);
+    if (dateControlVisible()) {
+        mDateControl->hide();
         return;
     }
-    mDateAction->setVisible(true);
+    mDateControl->show();
     mDateControl->setValue(Clock::today());
 }
 
@@ -328,23 +333,23 @@ void Zivada::toggleCalculatorControl()
                          mCalcControlProblem);
         return;
     }
-    if (mCalcAction->isVisible()) {
-        mCalcAction->setVisible(false);
+    if (calculatorControlVisible()) {
+        mCalcControl->hide();
         return;
     }
     mCalcControl->setProperty("Value", 0);
-    mCalcAction->setVisible(true);
+    mCalcControl->show();
     mCalcControl->setFocus();
 }
 
 bool Zivada::dateControlVisible() const
 {
-    return mDateAction->isVisible();
+    return !mDateControl->isHidden();
 }
 
 bool Zivada::calculatorControlVisible() const
 {
-    return mCalcAction && mCalcAction->isVisible();
+    return mCalcControl && !mCalcControl->isHidden();
 }
 
 void Zivada::closeEvent(QCloseEvent *event)

@@ -47,6 +47,7 @@ private:
     void loadWindow();
     void buildMenus();
     void buildToolbar();
+    void placeInToolbar(QWidget *control, const QRect &twips);
     void setEditCommandsEnabled(bool enabled);
     void gridClicked(const QModelIndex &index);
     void gridCurrentChanged(const QModelIndex &current, const QModelIndex &previous);
@@ -67,9 +68,7 @@ private:
     QList<QAction *> mFileItems;
     QList<QAction *> mEditItems;
     DateCombo *mDateControl = nullptr;
-    QAction *mDateAction = nullptr;
     QWidget *mCalcControl = nullptr;
-    QAction *mCalcAction = nullptr;
     QString mCalcControlProblem;
     qint64 mSelectedNum = 0;
 };
