@@ -66,12 +66,13 @@ void Calcul::buildToolbar()
         {Help, "Aide", "", QStyle::SP_MessageBoxQuestion},
     };
     for (const Button &button : buttons) {
-        // Positions before the help button push it to the far end of the bar.
+        // The empty positions before the help button push it to the far end of the bar; the
+        // others separate the commands.
         if (button.index == Help) {
             auto *spacer = new QWidget(ui.Toolbar1);
             spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
             ui.Toolbar1->addWidget(spacer);
-        } else {
+        } else if (button.index != Quit) {
             ui.Toolbar1->addSeparator();
         }
         const int position = button.index;
