@@ -3,12 +3,16 @@
 #include "calcglobals.h"
 #include "calcplacement.h"
 #include "controlmember.h"
+#include "frmabout.h"
 #include "frmcalc.h"
+#include "general.h"
 #include "numbertext.h"
+#include "orvaneids.h"
 
 #include <controlsite.h>
 #include <olecolor.h>
 #include <propertybag.h>
+#include <propertypage.h>
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -106,6 +110,7 @@ QelCbCalc::QelCbCalc(QWidget *parent)
     mFont = ui.txtCalc->font();
     ui.cmdDrop->setPicture(DropButton::arrowBitmap());
     gButton.mblnButton = true;
+    setFocusProxy(ui.txtCalc);
     connect(ui.cmdDrop, &DropButton::leftPressed, this, &QelCbCalc::onDropPressed);
     connect(ui.cmdDrop, &DropButton::leftMoved, this, &QelCbCalc::onDropMoved);
     connect(ui.cmdDrop, &DropButton::leftReleased, this, &QelCbCalc::onDropReleased);
@@ -467,8 +472,23 @@ void QelCbCalc::setButtonPicture(const QPixmap &picture)
 
 void QelCbCalc::ShowAboutFrm()
 {
-    // The About box comes with the property page; until then the method exists and does
-    // nothing, so that containers can bind to it.
+    FrmAbout about;
+    about.exec();
+}
+
+QStringList QelCbCalc::PropertyPages() const
+{
+    return {QString::fromLatin1(OrvaneIds::propertyPageName),
+            QString::fromLatin1(::PropertyPages::standardFont),
+            QString::fromLatin1(::PropertyPages::standardColor),
+            QString::fromLatin1(::PropertyPages::standardPicture)};
+}
+
+QWidget *QelCbCalc::CreatePropertyPage(const QString &name, QWidget *parent)
+{
+    if (name == QLatin1String(OrvaneIds::propertyPageName))
+        return new General(parent);
+    return nullptr;
 }
 
 void QelCbCalc::Refresh()

@@ -141,6 +141,10 @@ public:
     Q_INVOKABLE void ShowAboutFrm();
     Q_INVOKABLE void Refresh();
 
+    // The property pages, in order; the container makes the standard ones (propertypage.h).
+    Q_INVOKABLE QStringList PropertyPages() const;
+    Q_INVOKABLE QWidget *CreatePropertyPage(const QString &name, QWidget *parent);
+
     // Member descriptions for containers: name, dispId, helpContext, helpString, category.
     Q_INVOKABLE QVariantList memberDescriptions() const;
 
