@@ -6,11 +6,34 @@
 #include "programfolder.h"
 #include "soundcue.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QStyle>
 
 namespace {
 const QString registerSource = QStringLiteral("Select * from Tbl_Avions order by Avion desc");
+
+// The form is laid out in pixels of the classic 8-point dialog font, whose average character
+// is 6 by 13 pixels. Scale it to the font in use, keeping the arrangement, and widen a label
+// whose text would still be clipped.
+void fitToFont(QWidget *frame)
+{
+    const QFontMetricsF metrics(frame->font());
+    const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const qreal sx = std::max(1.0, metrics.horizontalAdvance(alphabet) / alphabet.size() / 6.0);
+    const qreal sy = std::max(1.0, metrics.height() / 13.0);
+    const auto scaled = [sx, sy](const QRect &r) {
+        return QRect(qRound(r.x() * sx), qRound(r.y() * sy), qRound(r.width() * sx),
+                     qRound(r.height() * sy));
+    };
+    for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QRect geometry = scaled(child->geometry());
+        if (auto *label = qobject_cast<QLabel *>(child); label && !label->text().isEmpty())
+            geometry.setWidth(std::max(geometry.width(), label->sizeHint().width()));
+        child->setGeometry(geometry);
+    }
+    frame->setFixedSize(scaled(QRect(QPoint(), frame->minimumSize())).size());
+}
 } // namespace
 
 Avions::Avions(QWidget *logbook, QWidget *parent)
@@ -23,9 +46,10 @@ Avions::Avions(QWidget *logbook, QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
+    fitToFont(ui.Frame);
     ui.Command->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    ui.Image1->setPixmap(
-        AircraftPicture::pixmap(ui.Image1->width(), palette().color(QPalette::WindowText)));
+    ui.Image1->setPixmap(AircraftPicture::pixmap(std::min(ui.Image1->width(), ui.Image1->height()),
+                                                 palette().color(QPalette::WindowText)));
     connect(ui.Command, &QPushButton::clicked, this, [this] { fileMenuClicked(FileQuit); });
     ui.Frame->installEventFilter(this);
 
