@@ -3,6 +3,7 @@
 #include "ajout.h"
 #include "avions.h"
 #include "calcul.h"
+#include "heures.h"
 #include "modif.h"
 #include "zivada.h"
 
@@ -36,4 +37,6 @@ void TarvelinWindows::showHoursCalculator(Zivada &logbook)
 void TarvelinWindows::showHoursStatistics(Zivada &logbook)
 {
     Q_UNUSED(logbook);
+    Heures dialog;
+    dialog.exec();
 }
