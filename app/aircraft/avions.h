@@ -8,7 +8,9 @@
 
 // The aircraft register: one aircraft at a time from Tbl_Avions, edited, added, cancelled and
 // deleted through the Edition menu, each save checked by VérifAvions. The logbook window given
-// at construction stays disabled until the register is left, whatever the way out.
+// at construction stays disabled until the register is left, whatever the way out (Quitter, the
+// picture button, Escape, the close button). Leaving drops typing not yet saved, as moving with
+// the navigation bar does: nothing reaches the file without passing VérifAvions.
 class Avions : public QDialog
 {
     Q_OBJECT
