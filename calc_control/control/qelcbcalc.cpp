@@ -8,6 +8,7 @@
 #include "general.h"
 #include "numbertext.h"
 #include "orvaneids.h"
+#include "textentry.h"
 
 #include <controlsite.h>
 #include <olecolor.h>
@@ -114,6 +115,7 @@ QelCbCalc::QelCbCalc(QWidget *parent)
     connect(ui.cmdDrop, &DropButton::leftPressed, this, &QelCbCalc::onDropPressed);
     connect(ui.cmdDrop, &DropButton::leftMoved, this, &QelCbCalc::onDropMoved);
     connect(ui.cmdDrop, &DropButton::leftReleased, this, &QelCbCalc::onDropReleased);
+    mTextEntry = std::make_unique<TextEntry>(*this, *ui.txtCalc);
     applyTextColors();
     layoutControl();
 }
@@ -121,6 +123,8 @@ QelCbCalc::QelCbCalc(QWidget *parent)
 QelCbCalc::~QelCbCalc()
 {
     --sAlive;
+    mTextEntry.reset();
+    mSite = nullptr;
     // A calculator of ours still open ends its wait; the globals let go of us.
     if (gCalcControl == this || gTextBox == ui.txtCalc) {
         gDropped = false;

@@ -9,7 +9,10 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <memory>
+
 class ControlSite;
+class TextEntry;
 
 // The numeric combo box: a text box showing a number and a drop button that opens the
 // calculator below it. Its public interface is its meta-object: every property and method
@@ -153,7 +156,8 @@ public:
     // meanwhile.
     void DropCalculator(bool showButtonPressed = true);
 
-    QString decimalSeparator() const { return mDecimalSep; }
+    const QString &decimalSeparator() const { return mDecimalSep; }
+    const NumberText &numberText() const { return mNumberText; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -197,4 +201,6 @@ private:
     MousePointerConstants mCalcMousePointer = Default;
     QPixmap mCalcMouseIcon;
     QFont mFont;
+    // Goes before the text box does, so no focus change of a dying box reaches it.
+    std::unique_ptr<TextEntry> mTextEntry;
 };
