@@ -92,17 +92,22 @@ QString XlsxAutomation::documentsFolder()
 void XlsxAutomation::createApplication()
 {
     mVisible = false;
+    clearWorkbook();
+}
+
+void XlsxAutomation::addWorkbook()
+{
+    clearWorkbook();
+    mHasWorkbook = true;
+}
+
+void XlsxAutomation::clearWorkbook()
+{
     mHasWorkbook = false;
     mCells.clear();
     mSelection = CellRange();
     mChart.reset();
     mSavedPath.clear();
-}
-
-void XlsxAutomation::addWorkbook()
-{
-    createApplication();
-    mHasWorkbook = true;
 }
 
 template <typename Action> void XlsxAutomation::forEachCell(const QString &address, Action action)
@@ -234,7 +239,8 @@ void XlsxAutomation::handOver()
                          MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
-    if (!DesktopOpener::open(mSavedPath))
+    // An application never made visible leaves the workbook saved for the user to open.
+    if (mVisible && !DesktopOpener::open(mSavedPath))
         MessageBox::show(QStringLiteral("Aucun programme n'a pu ouvrir le classeur. Il est "
                                         "enregistré sous :\n%1")
                              .arg(QDir::toNativeSeparators(mSavedPath)),
@@ -250,7 +256,7 @@ QString XlsxAutomation::saveUnderNewName()
     if (!partial.open())
         return partial.errorString();
     partial.close();
-    if (const QString error = writeWorkbook(partial.fileName()); !error.isEmpty())
+    if (QString error = writeWorkbook(partial.fileName()); !error.isEmpty())
         return error;
 
     // A temporary file is for its owner's eyes only; the workbook is an ordinary document.

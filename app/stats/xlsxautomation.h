@@ -16,8 +16,8 @@ struct lxw_chart;
 
 // The spreadsheet program on a workbook file: the calls build the workbook in memory, as the
 // program would on screen, and handOver() writes it as .xlsx into a folder under a new name
-// (never over an existing file), then opens it in the user's spreadsheet program. The file
-// only appears under its name once it is written whole.
+// (never over an existing file), then, when the application was made visible, opens it in the
+// user's spreadsheet program. The file only appears under its name once it is written whole.
 class XlsxAutomation : public SpreadsheetAutomation
 {
 public:
@@ -75,6 +75,7 @@ private:
     };
 
     template <typename Action> void forEachCell(const QString &address, Action action);
+    void clearWorkbook();
     Series *series(int number);
     void seriesFromRange(const QString &sheet, const CellRange &range, int plotBy);
 
