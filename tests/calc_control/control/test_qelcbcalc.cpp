@@ -160,6 +160,15 @@ private slots:
         QVERIFY(txtCalc()->isReadOnly());
     }
 
+    void showingTakesTheContainersToolTip()
+    {
+        mSite.toolTip = QStringLiteral("Total de la page");
+        mControl->hide();
+        mControl->show();
+        QCOMPARE(txtCalc()->toolTip(), mSite.toolTip);
+        QCOMPARE(cmdDrop()->toolTip(), mSite.toolTip);
+    }
+
     void oleColorsIncludingSystemIndices()
     {
         mControl->setProperty("BackColor", 0x0000FFu); // red

@@ -239,6 +239,15 @@ private slots:
         QCOMPARE(txtCalc()->text(), QStringLiteral("-5,"));
     }
 
+    void enteringTheControlSelectsFromTheCaretToTheEnd()
+    {
+        makeControl(QLocale(QLocale::French, QLocale::France), "123,45");
+        leaveControl();
+        txtCalc()->setCursorPosition(2);
+        txtCalc()->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(txtCalc()->selectedText(), QStringLiteral("3,45"));
+    }
+
     void outputFormatAppliesOnFocusLoss_data()
     {
         QTest::addColumn<int>("format");
