@@ -2,6 +2,7 @@
 
 #include "ajout.h"
 #include "clock.h"
+#include "datecombo.h"
 #include "modif.h"
 #include "programend.h"
 #include "tarvelinwindows.h"
@@ -12,6 +13,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -143,6 +147,34 @@ inline void PrintTo(const QVariantList &values, std::ostream *out)
         *out << "; ";
     }
     *out << '}';
+}
+
+// The captions, the date and a six-letter registration show whole in the form's font.
+inline void expectNothingClipped(QWidget *form)
+{
+    for (QLabel *label : form->findChildren<QLabel *>()) {
+        if (label->objectName() != "Label8" && label->objectName() != "Label9") {
+            EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+        }
+    }
+    auto *date = form->findChild<DateCombo *>("QelDate");
+    EXPECT_LE(date->sizeHint().width(), date->width());
+    auto *aircraft = form->findChild<QComboBox *>("Combo1");
+    EXPECT_LE(aircraft->fontMetrics().horizontalAdvance("F-GKLM"), aircraft->lineEdit()->width());
+}
+
+// The named controls in the order Tab visits them, from the date control.
+inline QStringList tabOrder(QWidget *form)
+{
+    static const QStringList named = {"QelDate", "Combo1",  "Text5",    "Combo2",
+                                      "Text7",   "Ajouter", "Modifier", "Annuler"};
+    auto *first = form->findChild<QWidget *>("QelDate");
+    QStringList order{first->objectName()};
+    for (QWidget *w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
+        if (named.contains(w->objectName()) && !order.contains(w->objectName()))
+            order << w->objectName();
+    }
+    return order;
 }
 
 // Finds a control of a form by its object name.

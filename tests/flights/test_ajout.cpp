@@ -54,6 +54,9 @@ TEST_F(AjoutTest, OpensEmptyOnTodayWithTheLogbookHeld)
 
     EXPECT_EQ(form->windowTitle(), QString("Ajouter un vol"));
     EXPECT_EQ(form->size(), QSize(512, 117));
+    expectNothingClipped(form);
+    EXPECT_EQ(tabOrder(form),
+              QStringList({"QelDate", "Combo1", "Text5", "Combo2", "Text7", "Ajouter", "Annuler"}));
     EXPECT_FALSE(logbook->isEnabled());
     EXPECT_EQ(entries(combo1()), QStringList({"", "D-EFGH", "F-GKLM", "F-HABC"})) << "sorted";
     EXPECT_EQ(entries(combo2()), QStringList({"S", "D"}));

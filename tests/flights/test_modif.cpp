@@ -74,6 +74,9 @@ TEST_F(ModifTest, ShowsTheChosenFlightAsStoredWithTheLogbookHeld)
 
     EXPECT_EQ(form->windowTitle(), QString());
     EXPECT_EQ(form->size(), QSize(575, 112));
+    expectNothingClipped(form);
+    EXPECT_EQ(tabOrder(form), QStringList({"QelDate", "Combo1", "Text5", "Combo2", "Text7",
+                                           "Modifier", "Annuler"}));
     EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "fixed size";
     EXPECT_FALSE(logbook->isEnabled());
     EXPECT_EQ(qelDate()->value(), QDate(2026, 12, 5));
