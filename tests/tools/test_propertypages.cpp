@@ -44,6 +44,7 @@ private slots:
     void generalShowsFormatAndAppliesAnother();
     void generalTicksAndEnabledTogether();
     void generalChangesOnlyTheFirstSelected();
+    void generalAppliesInItsOrder();
     void generalFormatOutsideTheListStaysUnlessPicked();
     void generalValueThatIsNoNumberLeavesValue();
     void annulerLeavesTheControl();
@@ -204,6 +205,24 @@ void TestPropertyPages::generalChangesOnlyTheFirstSelected()
     QCOMPARE(second->property("OutPutFormat").toInt(), 0);
     QCOMPARE(second->findChild<QLineEdit *>(QStringLiteral("txtCalc"))->text(),
              QStringLiteral("2,"));
+}
+
+void TestPropertyPages::generalAppliesInItsOrder()
+{
+    QWidget *control = addControl();
+    QVERIFY(control);
+    openFrame();
+    QStringList told;
+    connect(mForm.get(), &DesignForm::propertyChanged, this,
+            [&told](QWidget *, const QString &name) { told.append(name); });
+    auto *value = inPage<QLineEdit>("txtValue");
+    value->selectAll();
+    QTest::keyClicks(value, QStringLiteral("4"));
+    QTest::mouseClick(inPage<QPushButton>("cmdApply"), Qt::LeftButton);
+
+    // Locked, Enabled, OutPutFormat (whose put puts Value again), then Value from the text.
+    QCOMPARE(told, (QStringList{"Locked", "Enabled", "Value", "OutPutFormat", "Value"}));
+    QCOMPARE(control->property("Value").toDouble(), 4.0);
 }
 
 void TestPropertyPages::generalFormatOutsideTheListStaysUnlessPicked()

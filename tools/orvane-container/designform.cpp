@@ -173,9 +173,10 @@ void DesignForm::setModified(bool modified)
     emit modifiedChanged(modified);
 }
 
-void DesignForm::controlPropertyChanged(const QString &)
+void DesignForm::controlPropertyChanged(QWidget *control, const QString &name)
 {
     setModified(true);
+    emit propertyChanged(control, name);
 }
 
 QWidget *DesignForm::controlOf(QObject *object) const

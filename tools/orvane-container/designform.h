@@ -47,12 +47,14 @@ public:
     void setModified(bool modified);
 
     // Called by a control's site at the end of a property put.
-    void controlPropertyChanged(const QString &name);
+    void controlPropertyChanged(QWidget *control, const QString &name);
 
 signals:
     void selectionChanged();
     void modifiedChanged(bool modified);
     void propertyPagesRequested();
+    // A control told that one of its properties changed.
+    void propertyChanged(QWidget *control, const QString &name);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -7,6 +7,7 @@
 DesignSite::DesignSite(DesignForm *form, QWidget *control)
     : QObject(control)
     , mForm(form)
+    , mControl(control)
 {}
 
 bool DesignSite::ambientUserMode() const
@@ -22,5 +23,5 @@ QFont DesignSite::ambientFont() const
 void DesignSite::propertyChanged(const QString &name)
 {
     if (mForm)
-        mForm->controlPropertyChanged(name);
+        mForm->controlPropertyChanged(mControl, name);
 }

@@ -25,5 +25,6 @@ public:
 
 private:
     QPointer<DesignForm> mForm;
+    QWidget *mControl;
     QString mToolTip;
 };
