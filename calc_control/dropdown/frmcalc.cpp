@@ -145,6 +145,16 @@ FrmCalc::FrmCalc(QWidget *owner)
     buildKeypad();
 }
 
+FrmCalc::~FrmCalc()
+{
+    // Nothing may reach this window as a calculator while its widgets go.
+    UnhookWindow(this);
+    if (sInstance.data() == this)
+        sInstance = nullptr;
+    if (gCalcHwnd.data() == this)
+        gCalcHwnd = nullptr;
+}
+
 FrmCalc *FrmCalc::instance(QWidget *owner)
 {
     if (!sInstance)

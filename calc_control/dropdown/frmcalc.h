@@ -44,6 +44,8 @@ public:
     void unload();
     bool isLoaded() const { return mLoaded; }
 
+    ~FrmCalc() override;
+
     // The calculator's reaction to its window messages (see CalcWindowHook).
     void ProcMsg(int umsg, int wParam, QWidget *activated);
 
