@@ -149,7 +149,9 @@ void TestOrvaneContainer::unknownProgIdIsReported()
     DesignForm form;
     QString reason;
     QVERIFY(!form.addControl(QStringLiteral("Nulle.Part"), QPoint(), &reason));
-    QCOMPARE(reason, QStringLiteral("La bibliothèque du contrôle « Nulle.Part » est introuvable."));
+    QCOMPARE(
+        reason,
+        QStringLiteral("La bibliothèque « Nulle.so » du contrôle « Nulle.Part » est introuvable."));
     QVERIFY(form.controls().isEmpty());
 }
 

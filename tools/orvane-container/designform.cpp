@@ -1,11 +1,12 @@
 #include "designform.h"
 
-#include "controlloader.h"
 #include "designsite.h"
 
+#include <controlloader.h>
 #include <hostedcontrol.h>
 #include <propertybag.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,7 +33,8 @@ DesignForm::DesignForm(QWidget *parent)
 
 QWidget *DesignForm::place(const QString &progId, const QString &name, QString *reason)
 {
-    QWidget *control = ControlLoader::create(progId, this, reason);
+    QWidget *control =
+        ControlLoader::create(progId, QCoreApplication::applicationDirPath(), this, reason);
     if (!control)
         return nullptr;
     control->setObjectName(name);
