@@ -134,6 +134,11 @@ def box_text(box):
             if node.getRole() == pyatspi.ROLE_LABEL and node.name]
 
 
+def has_button(box, caption):
+    return any(node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == caption
+               for node in descendants(box))
+
+
 def press(box, caption):
     for node in descendants(box):
         if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == caption:
@@ -196,7 +201,8 @@ class BadLogbookFileTest(unittest.TestCase):
             application = application_of(process.pid)
             if application is not None:
                 boxes = boxes_of(application)
-                if boxes:
+                # A box shows on the bus before its text and button do.
+                if boxes and all(box_text(box) and has_button(box, "OK") for box in boxes):
                     return application, boxes
             time.sleep(POLL_S)
         self.fail("no message box appeared")
