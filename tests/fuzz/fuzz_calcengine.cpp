@@ -19,6 +19,14 @@ void check(bool condition, const char *what)
 }
 #define CHECK(condition) check((condition), #condition)
 
+// Known findings are let through while their code is not mended, so the fuzzer goes on
+// looking for new ones; scripts/fuzz findings sets TARVELIN_FUZZ_STRICT to hold them again.
+bool skipKnownFindings()
+{
+    static const bool skip = !qEnvironmentVariableIsSet("TARVELIN_FUZZ_STRICT");
+    return skip;
+}
+
 constexpr CalcEngine::Key keys[] = {
     CalcEngine::Key::Number,   CalcEngine::Key::Decimal, CalcEngine::Key::Sign,
     CalcEngine::Key::Operator, CalcEngine::Key::Sqrt,    CalcEngine::Key::Percent,
@@ -73,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int button = raw >= 250 ? 2 : CalcEngine::LeftButton;
         // Known finding, reported: a digit typed after "%" on a result in exponent form is
         // appended to the exponent ("1,85E-145" and 4 give "1,85E-1454").
-        if (key == CalcEngine::Key::Number && display.contains(QLatin1Char('E')))
+        if (skipKnownFindings() && key == CalcEngine::Key::Number &&
+            display.contains(QLatin1Char('E')))
             return 0;
         if (engine.keyUp(key, indexFor(key, raw / keyCount), button, display))
             engine.load(display); // "=" closed the calculator: the next key opens it again
@@ -81,9 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // character, so on "-1," it leaves "-,"; and the keys edit a formatted result as text,
         // so a currency result "(64,00 €)" becomes "(64,00 €" or "-(64,00 €)0". Sequences stop
         // at Back's "-,", and the formats 1 to 8 are only run for crashes.
-        if (key == CalcEngine::Key::Back && !isNumberOrMessage(engine, display))
+        if (skipKnownFindings() && key == CalcEngine::Key::Back &&
+            !isNumberOrMessage(engine, display))
             return 0;
-        if (format >= 1 && format <= 8)
+        if (skipKnownFindings() && format >= 1 && format <= 8)
             continue;
         if (!isNumberOrMessage(engine, display))
             std::fprintf(stderr, "key %d index %d button %d: display \"%s\"\n", raw % keyCount,

@@ -22,6 +22,14 @@ void check(bool condition, const char *what)
 }
 #define CHECK(condition) check((condition), #condition)
 
+// Known findings are let through while their code is not mended, so the fuzzer goes on
+// looking for new ones; scripts/fuzz findings sets TARVELIN_FUZZ_STRICT to hold them again.
+bool skipKnownFindings()
+{
+    static const bool skip = !qEnvironmentVariableIsSet("TARVELIN_FUZZ_STRICT");
+    return skip;
+}
+
 const NumberText &numberText(bool french)
 {
     static const NumberText frenchText(QLocale(QLocale::French, QLocale::France));
@@ -38,7 +46,7 @@ void checkWriteRead(const NumberText &numbers, double value, int format)
     }
     // Known finding, reported: the 15 digits of the largest doubles round above the range, so
     // their general text ("1,79769313486232E+308") reads as no number. Input kept in findings/.
-    if (std::fabs(value) >= 1.797693134862315e308)
+    if (skipKnownFindings() && std::fabs(value) >= 1.797693134862315e308)
         return;
     const std::optional<double> back = numbers.read(general);
     if (!back || numbers.generalText(*back) != general)
