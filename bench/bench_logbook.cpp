@@ -5,11 +5,11 @@
 #include "logbookgenerator.h"
 #include "programfolder.h"
 
+#include <benchmark/benchmark.h>
+#include <cstdlib>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
 const QString orderedQuery = QStringLiteral("SELECT * FROM Tbl_Vols ORDER BY Date DESC");

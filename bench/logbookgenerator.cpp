@@ -23,8 +23,8 @@ struct Aircraft
 
 QList<Aircraft> makeFleet(std::mt19937 &random)
 {
-    static const char *const types[] = {"DR400", "C152", "C172", "PA28", "TB10", "ROBIN R2160",
-                                        "DA40", "PIPER J3"};
+    static const char *const types[] = {"DR400", "C152",        "C172", "PA28",
+                                        "TB10",  "ROBIN R2160", "DA40", "PIPER J3"};
     static const char *const owners[] = {"AÉROCLUB DE L'ESSONNE", "AÉROCLUB DU POITOU",
                                          "CLUB DES AILES", "ÉCOLE DE PILOTAGE", "PRIVÉ"};
     QList<Aircraft> fleet;
@@ -70,9 +70,9 @@ void generateLogbook(const QString &path, int flights, unsigned seed)
     }
     sqlite3_finalize(statement);
 
-    static const char *const comments[] = {"", "Tours de piste", "Navigation", "Vol local",
-                                           "Voltige", "Lâcher solo", "Vol de nuit",
-                                           "Baptême de l'air"};
+    static const char *const comments[] = {
+        "",        "Tours de piste", "Navigation",  "Vol local",
+        "Voltige", "Lâcher solo",    "Vol de nuit", "Baptême de l'air"};
     const QDate first(1986, 12, 1);
     const qint64 days = first.daysTo(QDate(2026, 11, 30));
     sqlite3_prepare_v2(db,

@@ -2,9 +2,9 @@
 // for measuring its memory.
 #include "logbookgenerator.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 #include <exception>
+#include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {

@@ -4,8 +4,8 @@
 #include "tarvelinapplication.h"
 #include "uirecorder.h"
 
-#include <QTimer>
 #include <gtest/gtest.h>
+#include <QTimer>
 
 namespace {
 TEST(FatalErrorTest, EngineErrorInAHandlerIsShownWithItsTextAndEndsWithCodeOne)

@@ -1,6 +1,6 @@
 // GoogleTest inside a QApplication, for tests that drive real widgets.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char **argv)
 {
