@@ -58,9 +58,9 @@ const CalcKeySpec *CalcKeySpec::forCharacter(QChar character)
     if (character.isNull() || character.unicode() > 0x7F)
         return nullptr;
     const char wanted = char(character.unicode());
-    for (const CalcKeySpec &spec : keys) {
-        if (std::strchr(spec.characters, wanted) && wanted != '\0')
-            return &spec;
+    for (const CalcKeySpec &entry : keys) {
+        if (std::strchr(entry.characters, wanted) && wanted != '\0')
+            return &entry;
     }
     return nullptr;
 }
@@ -69,9 +69,9 @@ const CalcKeySpec *CalcKeySpec::forKeyCode(int keyCode, bool controlHeld)
 {
     if (keyCode == Qt::Key_Enter)
         keyCode = Qt::Key_Return;
-    for (const CalcKeySpec &spec : keys) {
-        if (spec.keyCode != 0 && spec.keyCode == keyCode && (!spec.withControl || controlHeld))
-            return &spec;
+    for (const CalcKeySpec &entry : keys) {
+        if (entry.keyCode != 0 && entry.keyCode == keyCode && (!entry.withControl || controlHeld))
+            return &entry;
     }
     return nullptr;
 }

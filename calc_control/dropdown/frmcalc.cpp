@@ -199,25 +199,25 @@ void FrmCalc::buildKeypad()
     lblMemory->setFrameStyle(QFrame::Box | QFrame::Plain);
     lblMemory->setAutoFillBackground(true);
 
-    for (const CalcKeySpec &spec : CalcKeySpec::keypad()) {
-        auto *key = new QPushButton(QString::fromUtf8(spec.caption), this);
-        key->setObjectName(QString::fromLatin1(spec.objectName));
-        key->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-        key->setGeometry(pixelRect(spec.left, spec.top, spec.width, spec.height));
+    for (const CalcKeySpec &entry : CalcKeySpec::keypad()) {
+        auto *key = new QPushButton(QString::fromUtf8(entry.caption), this);
+        key->setObjectName(QString::fromLatin1(entry.objectName));
+        key->setAccessibleName(QString::fromUtf8(entry.accessibleName));
+        key->setGeometry(pixelRect(entry.left, entry.top, entry.width, entry.height));
         key->setCheckable(true);
         key->setFocusPolicy(Qt::NoFocus);
         key->setAutoDefault(false);
         QFont keyFont = font();
-        keyFont.setBold(spec.bold);
+        keyFont.setBold(entry.bold);
         key->setFont(keyFont);
         key->installEventFilter(this);
-        mButtons.insert(&spec, key);
+        mButtons.insert(&entry, key);
     }
 }
 
-QPushButton *FrmCalc::buttonOf(const CalcKeySpec &spec) const
+QPushButton *FrmCalc::buttonOf(const CalcKeySpec &entry) const
 {
-    return mButtons.value(&spec);
+    return mButtons.value(&entry);
 }
 
 QAbstractButton *FrmCalc::keyButton(const QString &objectName) const
@@ -367,7 +367,7 @@ bool FrmCalc::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool FrmCalc::keyMouseEvent(QPushButton *key, const CalcKeySpec &spec, QEvent *event)
+bool FrmCalc::keyMouseEvent(QPushButton *key, const CalcKeySpec &entry, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -383,7 +383,7 @@ bool FrmCalc::keyMouseEvent(QPushButton *key, const CalcKeySpec &spec, QEvent *e
     case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
             ReleaseButton(key);
-            keyUp(spec);
+            keyUp(entry);
         }
         return true;
     default:
@@ -415,10 +415,10 @@ void FrmCalc::TrackButton(QAbstractButton *key, Qt::MouseButtons buttons, const 
         PressButton(key);
 }
 
-void FrmCalc::keyUp(const CalcKeySpec &spec)
+void FrmCalc::keyUp(const CalcKeySpec &entry)
 {
     QString text = display();
-    const bool close = mEngine.keyUp(spec.key, spec.index, CalcEngine::LeftButton, text);
+    const bool close = mEngine.keyUp(entry.key, entry.index, CalcEngine::LeftButton, text);
     setDisplay(text);
     lblMemory->setText(mEngine.memoryIndicator());
     if (close) {
@@ -434,15 +434,15 @@ void FrmCalc::keyPressEvent(QKeyEvent *event)
     if (event->isAutoRepeat())
         return;
     const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-    const CalcKeySpec *spec = CalcKeySpec::forKeyCode(event->key(), control);
-    if (!spec && !control && event->text().size() == 1)
-        spec = CalcKeySpec::forCharacter(event->text().at(0));
-    if (!spec) {
+    const CalcKeySpec *entry = CalcKeySpec::forKeyCode(event->key(), control);
+    if (!entry && !control && event->text().size() == 1)
+        entry = CalcKeySpec::forCharacter(event->text().at(0));
+    if (!entry) {
         QWidget::keyPressEvent(event);
         return;
     }
-    mHeldKeys.insert(physicalKey(event), spec);
-    PressButton(buttonOf(*spec));
+    mHeldKeys.insert(physicalKey(event), entry);
+    PressButton(buttonOf(*entry));
 }
 
 void FrmCalc::keyReleaseEvent(QKeyEvent *event)
@@ -451,13 +451,13 @@ void FrmCalc::keyReleaseEvent(QKeyEvent *event)
         return;
     // Each keypad key acts once, at the release of the keyboard key that pressed it; a key
     // that pressed none (Shift, Ctrl, an arrow) does nothing.
-    const CalcKeySpec *spec = mHeldKeys.take(physicalKey(event));
-    if (!spec) {
+    const CalcKeySpec *entry = mHeldKeys.take(physicalKey(event));
+    if (!entry) {
         QWidget::keyReleaseEvent(event);
         return;
     }
-    ReleaseButton(buttonOf(*spec));
-    keyUp(*spec);
+    ReleaseButton(buttonOf(*entry));
+    keyUp(*entry);
 }
 
 // ---- The window

@@ -73,12 +73,12 @@ private:
     void applyControlPointer();
     QString display() const;
     void setDisplay(const QString &text);
-    bool keyMouseEvent(QPushButton *key, const CalcKeySpec &spec, QEvent *event);
+    bool keyMouseEvent(QPushButton *key, const CalcKeySpec &entry, QEvent *event);
     void PressButton(QAbstractButton *key);
     void ReleaseButton(QAbstractButton *key);
     void TrackButton(QAbstractButton *key, Qt::MouseButtons buttons, const QPoint &position);
-    void keyUp(const CalcKeySpec &spec);
-    QPushButton *buttonOf(const CalcKeySpec &spec) const;
+    void keyUp(const CalcKeySpec &entry);
+    QPushButton *buttonOf(const CalcKeySpec &entry) const;
 
     static QPointer<FrmCalc> sInstance;
 
