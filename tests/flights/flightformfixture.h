@@ -184,3 +184,18 @@ template <class Control> Control *control(QWidget *form, const char *name)
     EXPECT_NE(found, nullptr) << name;
     return found;
 }
+
+// The flight controls of the form a test has open, by their names on both forms.
+template <class Form> class FlightControls
+{
+protected:
+    QComboBox *combo1() { return control<QComboBox>(form, "Combo1"); }
+    QComboBox *combo2() { return control<QComboBox>(form, "Combo2"); }
+    QLineEdit *text5() { return control<QLineEdit>(form, "Text5"); }
+    QLineEdit *text7() { return control<QLineEdit>(form, "Text7"); }
+    QLabel *label8() { return control<QLabel>(form, "Label8"); }
+    QLabel *label9() { return control<QLabel>(form, "Label9"); }
+    DateCombo *qelDate() { return control<DateCombo>(form, "QelDate"); }
+
+    QPointer<Form> form;
+};

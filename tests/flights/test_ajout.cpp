@@ -14,7 +14,7 @@ using namespace FormDriver;
 namespace {
 const QString durationMessage = "box:Il faut au moins mettre quelques minutes de vol";
 
-class AjoutTest : public FlightFormFixture
+class AjoutTest : public FlightFormFixture, protected FlightControls<Ajout>
 {
 protected:
     AjoutTest()
@@ -31,19 +31,10 @@ protected:
         return form;
     }
 
-    QComboBox *combo1() { return control<QComboBox>(form, "Combo1"); }
-    QComboBox *combo2() { return control<QComboBox>(form, "Combo2"); }
-    QLineEdit *text5() { return control<QLineEdit>(form, "Text5"); }
-    QLineEdit *text7() { return control<QLineEdit>(form, "Text7"); }
-    QLabel *label8() { return control<QLabel>(form, "Label8"); }
-    QLabel *label9() { return control<QLabel>(form, "Label9"); }
-    DateCombo *qelDate() { return control<DateCombo>(form, "QelDate"); }
     void clickAjouter()
     {
         QTest::mouseClick(control<QPushButton>(form, "Ajouter"), Qt::LeftButton);
     }
-
-    QPointer<Ajout> form;
 };
 
 TEST_F(AjoutTest, OpensEmptyOnTodayWithTheLogbookHeld)

@@ -14,7 +14,7 @@ using namespace FormDriver;
 namespace {
 const QStringList saveFailure = {"box:Pas d'enregistrement courant"};
 
-class ModifTest : public FlightFormFixture
+class ModifTest : public FlightFormFixture, protected FlightControls<Modif>
 {
 protected:
     ModifTest()
@@ -35,13 +35,6 @@ protected:
         return form;
     }
 
-    QComboBox *combo1() { return control<QComboBox>(form, "Combo1"); }
-    QComboBox *combo2() { return control<QComboBox>(form, "Combo2"); }
-    QLineEdit *text5() { return control<QLineEdit>(form, "Text5"); }
-    QLineEdit *text7() { return control<QLineEdit>(form, "Text7"); }
-    QLabel *label8() { return control<QLabel>(form, "Label8"); }
-    QLabel *label9() { return control<QLabel>(form, "Label9"); }
-    DateCombo *qelDate() { return control<DateCombo>(form, "QelDate"); }
     void clickModifier()
     {
         QTest::mouseClick(control<QPushButton>(form, "Modifier"), Qt::LeftButton);
@@ -62,8 +55,6 @@ protected:
         EXPECT_TRUE(form->isVisible());
         EXPECT_FALSE(logbook->isEnabled());
     }
-
-    QPointer<Modif> form;
 };
 
 TEST_F(ModifTest, ShowsTheChosenFlightAsStoredWithTheLogbookHeld)
