@@ -4,29 +4,12 @@
 // Invariant: after every key the display is a number text of the locale, a lone "-", or one of
 // the engine's messages (division by zero, overflow).
 #include "calcengine.h"
+#include "fuzzcheck.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-// An invariant broken: say which, then crash so the fuzzer keeps the input.
-void check(bool condition, const char *what)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "broken invariant: %s\n", what);
-    std::abort();
-}
-#define CHECK(condition) check((condition), #condition)
-
-// Known findings are let through while their code is not mended, so the fuzzer goes on
-// looking for new ones; scripts/fuzz findings sets TARVELIN_FUZZ_STRICT to hold them again.
-bool skipKnownFindings()
-{
-    static const bool skip = !qEnvironmentVariableIsSet("TARVELIN_FUZZ_STRICT");
-    return skip;
-}
-
 constexpr CalcEngine::Key keys[] = {
     CalcEngine::Key::Number,   CalcEngine::Key::Decimal, CalcEngine::Key::Sign,
     CalcEngine::Key::Operator, CalcEngine::Key::Sqrt,    CalcEngine::Key::Percent,

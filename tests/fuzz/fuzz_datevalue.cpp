@@ -2,6 +2,7 @@
 // Invariants: a text reads as a date or as nothing; a date read writes back to the same date in
 // both forms the windows use; the SQL function agrees with the reader, or fails with its error.
 #include "datevalue.h"
+#include "fuzzcheck.h"
 #include "sqliteconnection.h"
 
 #include <cstdio>
@@ -30,16 +31,6 @@ SqliteConnection &connection()
     }();
     return *open;
 }
-
-// An invariant broken: say which, then crash so the fuzzer keeps the input.
-void check(bool condition, const char *what)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "broken invariant: %s\n", what);
-    std::abort();
-}
-#define CHECK(condition) check((condition), #condition)
 
 // What DateValue(text) gives through SQL: the ISO text, or nothing when the function failed.
 std::optional<QByteArray> throughSql(const QByteArray &utf8)

@@ -4,6 +4,7 @@
 // Invariants: the general text of any finite number reads back to the same number (to its 15
 // significant digits) and is stable when written again; a text that reads as a number has a
 // general text that reads back too; formatting never fails for the formats 0 to 8.
+#include "fuzzcheck.h"
 #include "numbertext.h"
 
 #include <cmath>
@@ -12,24 +13,6 @@
 #include <cstring>
 
 namespace {
-// An invariant broken: say which, then crash so the fuzzer keeps the input.
-void check(bool condition, const char *what)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "broken invariant: %s\n", what);
-    std::abort();
-}
-#define CHECK(condition) check((condition), #condition)
-
-// Known findings are let through while their code is not mended, so the fuzzer goes on
-// looking for new ones; scripts/fuzz findings sets TARVELIN_FUZZ_STRICT to hold them again.
-bool skipKnownFindings()
-{
-    static const bool skip = !qEnvironmentVariableIsSet("TARVELIN_FUZZ_STRICT");
-    return skip;
-}
-
 const NumberText &numberText(bool french)
 {
     static const NumberText frenchText(QLocale(QLocale::French, QLocale::France));

@@ -1,24 +1,13 @@
 // The control loading its properties from a bag read from arbitrary bytes, as a container
 // does with a stored form. Invariants: no crash; what the control writes back is a bag that
 // reads again, and loading that bag gives the control the same properties.
+#include "fuzzcheck.h"
 #include "propertybag.h"
 #include "qelcbcalc.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <QApplication>
-
-namespace {
-// An invariant broken: say which, then crash so the fuzzer keeps the input.
-void check(bool condition, const char *what)
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "broken invariant: %s\n", what);
-    std::abort();
-}
-#define CHECK(condition) check((condition), #condition)
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
