@@ -94,18 +94,12 @@ bool ColorPage::takes(const QMetaProperty &property) const
 void ColorPage::setObjects(const QList<QObject *> &objects)
 {
     StandardPage::setObjects(objects);
-    const QSignalBlocker blocker(ui.lstProperties);
-    ui.lstProperties->clear();
-    ui.lstProperties->addItems(propertyNames());
-    setEnabled(!propertyNames().isEmpty());
-    ui.lstProperties->setCurrentRow(0);
-    showProperty(currentProperty());
+    listProperties(ui.lstProperties);
 }
 
 QString ColorPage::currentProperty() const
 {
-    const QListWidgetItem *item = ui.lstProperties->currentItem();
-    return item ? item->text() : QString();
+    return chosenProperty(ui.lstProperties);
 }
 
 void ColorPage::fillColors(int set)

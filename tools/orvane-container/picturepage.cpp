@@ -36,18 +36,12 @@ bool PicturePage::takes(const QMetaProperty &property) const
 void PicturePage::setObjects(const QList<QObject *> &objects)
 {
     StandardPage::setObjects(objects);
-    const QSignalBlocker blocker(ui.lstProperties);
-    ui.lstProperties->clear();
-    ui.lstProperties->addItems(propertyNames());
-    setEnabled(!propertyNames().isEmpty());
-    ui.lstProperties->setCurrentRow(0);
-    showProperty(currentProperty());
+    listProperties(ui.lstProperties);
 }
 
 QString PicturePage::currentProperty() const
 {
-    const QListWidgetItem *item = ui.lstProperties->currentItem();
-    return item ? item->text() : QString();
+    return chosenProperty(ui.lstProperties);
 }
 
 void PicturePage::showProperty(const QString &name)

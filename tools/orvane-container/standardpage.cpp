@@ -1,6 +1,7 @@
 #include "standardpage.h"
 
 #include <QMetaObject>
+#include <QSignalBlocker>
 
 StandardPage::StandardPage(QWidget *parent)
     : QWidget(parent)
@@ -53,4 +54,20 @@ void StandardPage::apply()
         }
     }
     mEdits.clear();
+}
+
+void StandardPage::listProperties(QListWidget *list)
+{
+    const QSignalBlocker blocker(list);
+    list->clear();
+    list->addItems(mNames);
+    setEnabled(!mNames.isEmpty());
+    list->setCurrentRow(0);
+    showProperty(chosenProperty(list));
+}
+
+QString StandardPage::chosenProperty(const QListWidget *list)
+{
+    const QListWidgetItem *item = list->currentItem();
+    return item ? item->text() : QString();
 }

@@ -3,6 +3,7 @@
 #include <propertypage.h>
 
 #include <QList>
+#include <QListWidget>
 #include <QMetaProperty>
 #include <QPointer>
 #include <QStringList>
@@ -38,6 +39,10 @@ protected:
     // The value the page shows for a property: the edit not yet applied, or the first object's.
     QVariant currentValue(const QString &name) const;
     void edit(const QString &name, const QVariant &value);
+
+    // For pages that list their properties: fills the list, chooses the first and shows it.
+    void listProperties(QListWidget *list);
+    static QString chosenProperty(const QListWidget *list);
 
 private:
     QList<QPointer<QObject>> mObjects;
