@@ -353,17 +353,26 @@ void TestPropertyPages::picturePageLoadsAndClears()
     properties->setCurrentItem(
         properties->findItems("DownButtonPicture", Qt::MatchExactly).first());
 
-    // The file chooser is answered when it shows.
+    // The file chooser is answered when it shows: the path typed as its file name, then accepted.
+    // Typing (rather than selecting) does not depend on which of its children has the focus.
+    // A chooser that does not close is answered again, and after a few seconds everything
+    // modal is dismissed so that the test fails instead of waiting forever.
     QTimer answer;
-    connect(&answer, &QTimer::timeout, this, [&answer, &path] {
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            answer.stop();
-            dialog->selectFile(path);
+    int attempts = 0;
+    connect(&answer, &QTimer::timeout, this, [&attempts, &path] {
+        QWidget *modal = QApplication::activeModalWidget();
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog && ++attempts < 500) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
             static_cast<QDialog *>(dialog)->accept();
+        } else if (modal) {
+            qWarning("dismissing %s", modal->metaObject()->className());
+            modal->close();
         }
     });
     answer.start(10);
     QTest::mouseClick(inPage<QPushButton>("cmdBrowse"), Qt::LeftButton);
+    answer.stop();
     QTest::mouseClick(inPage<QPushButton>("cmdApply"), Qt::LeftButton);
     QCOMPARE(control->property("DownButtonPicture").value<QPixmap>().size(), QSize(9, 7));
 
