@@ -48,7 +48,8 @@ class QelCbCalc : public QWidget, public HostedControl
     Q_PROPERTY(QPixmap ButtonPicture READ ButtonPicture WRITE setButtonPicture)
 
 public:
-    enum MousePointerConstants {
+    // Stored forms may hold any number here; the fixed type keeps every one a valid value.
+    enum MousePointerConstants : int {
         Default = 0,
         Arrow = 1,
         Crosshair = 2,

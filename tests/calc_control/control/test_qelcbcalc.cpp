@@ -267,6 +267,7 @@ private slots:
         bag.write("CalcOpsColor", 0x00FF00u);
         bag.write("Font", QStringLiteral("not a font"));
         bag.write("ButtonPicture", 12);
+        bag.write("CalcMousePointer", 929);
         QelCbCalc loaded(mHost.get());
         loaded.setClientSite(&mSite);
         loaded.readProperties(bag);
@@ -278,6 +279,10 @@ private slots:
         QCOMPARE(loaded.findChild<QLineEdit *>("txtCalc")->text(), QStringLiteral("42,"));
         // A missing "ButtonPicture" reads as the built-in arrow; a wrong one leaves the arrow too.
         QCOMPARE(loaded.ButtonPicture().toImage(), DropButton::arrowBitmap().toImage());
+        // A pointer number outside the list is kept and written back as it was read.
+        PropertyBag written;
+        loaded.writeProperties(written);
+        QCOMPARE(written.read("CalcMousePointer").toInt(), 929);
     }
 
     // ---- The calculator
