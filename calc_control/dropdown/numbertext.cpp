@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -101,10 +102,30 @@ std::optional<double> NumberText::read(QStringView text) const
     if (rest.size() > mDecimalSep.size() && rest.endsWith(mDecimalSep))
         rest.chop(mDecimalSep.size());
     bool ok = false;
-    const double value = mLocale.toDouble(rest, &ok);
-    if (!ok || !std::isfinite(value))
+    std::optional<double> value = mLocale.toDouble(rest, &ok);
+    if (!ok)
+        value = std::isinf(*value) ? readJustBeyondRange(rest) : std::nullopt;
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
-    return negative ? -value : value;
+    return negative ? -*value : *value;
+}
+
+// A well-formed number of the locale, without sign, too large for a double: the largest double
+// when it is no larger than the texts the writers make of it, otherwise nothing.
+std::optional<double> NumberText::readJustBeyondRange(QStringView number) const
+{
+    constexpr long double LargestWritten = 1.80e308L; // the largest double in the scientific format
+    QString plain = number.toString();
+    plain.remove(mGroupSep);
+    plain.replace(mDecimalSep, QStringLiteral("."));
+    const QByteArray bytes = plain.toLatin1();
+    long double magnitude = 0;
+    const auto [end, error] =
+        std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), magnitude);
+    if (error != std::errc() || end != bytes.constData() + bytes.size() ||
+        magnitude > LargestWritten)
+        return std::nullopt;
+    return std::numeric_limits<double>::max();
 }
 
 bool NumberText::takeSign(QStringView &text, bool &negative) const

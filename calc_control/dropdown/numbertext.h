@@ -35,7 +35,9 @@ Q_ENUM_NS(OutputFormatConstants)
 //   1E+15 on ("1,2E-05", "1E+20");
 // - the output formats 0 to 8 (Orvane::OutputFormatConstants).
 // Results beyond the range of a double never reach a display as digits: they show the overflow
-// message, the way a division by zero shows its own message.
+// message, the way a division by zero shows its own message. The largest doubles are written
+// rounded up to texts just above the range ("1,79769313486232E+308", "1,80E+308"); those read
+// back as the largest double.
 class NumberText
 {
 public:
@@ -80,6 +82,7 @@ private:
                       QString &out) const;
     void writeScientific(double value, QString &out) const;
     bool takeSign(QStringView &text, bool &negative) const;
+    std::optional<double> readJustBeyondRange(QStringView number) const;
     QStringView withoutCurrency(QStringView text) const;
 
     QLocale mLocale;

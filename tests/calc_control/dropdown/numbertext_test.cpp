@@ -61,6 +61,11 @@ const ReadRow readRows[] = {
     {"fr_infinity_text", "fr_FR", "inf", std::nullopt},
     {"fr_not_a_number_text", "fr_FR", "nan", std::nullopt},
     {"fr_beyond_double_range", "fr_FR", "1E+400", std::nullopt},
+    {"fr_largest_double_as_written", "fr_FR", "1,79769313486232E+308",
+     std::numeric_limits<double>::max()},
+    {"fr_largest_double_in_scientific_format", "fr_FR", "-1,80E+308",
+     -std::numeric_limits<double>::max()},
+    {"fr_just_above_what_is_written", "fr_FR", "1,81E+308", std::nullopt},
     {"fr_overflow_message", "fr_FR", "Dépassement de capacité,", std::nullopt},
     {"en_trailing_separator", "en_US", "12.", 12.0},
     {"en_zero_dot", "en_US", "0.", 0.0},
@@ -133,6 +138,25 @@ TEST(NumberText, generalTextReadsBackInEachLocale)
             const std::optional<double> read = numbers.read(display);
             ASSERT_TRUE(read.has_value()) << name << " " << display.toStdString();
             EXPECT_NEAR(*read, value, std::fabs(value) * 1e-14) << name;
+        }
+    }
+}
+
+TEST(NumberText, theLargestDoublesReadBackInEveryFormat)
+{
+    for (const char *name : {"fr_FR", "en_US"}) {
+        const LocaleGuard locale(name);
+        const NumberText numbers;
+        const double largest = std::numeric_limits<double>::max();
+        for (double value : {largest, -largest, 1.797693134862315e308}) {
+            for (int format = Orvane::calcOFNormal; format <= Orvane::calcOFStandard; ++format) {
+                QString written;
+                ASSERT_TRUE(numbers.writeFormatted(value, format, written));
+                const std::optional<double> read = numbers.read(written);
+                ASSERT_TRUE(read.has_value())
+                    << name << " " << format << " " << qPrintable(written);
+                EXPECT_NEAR(*read, value, largest * 1e-2) << name << " " << format;
+            }
         }
     }
 }
