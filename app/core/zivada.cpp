@@ -1,6 +1,7 @@
 #include "zivada.h"
 
 #include "childwindows.h"
+#include "clippedtexttooltip.h"
 #include "clock.h"
 #include "controlhost.h"
 #include "datecombo.h"
@@ -58,6 +59,7 @@ Zivada::Zivada(ChildWindows &children, QWidget *parent)
     ui.setupUi(this);
     mModel = new FlightTableModel(mData1, this);
     ui.MSFlexGrid1->setModel(mModel);
+    ui.MSFlexGrid1->setItemDelegate(new ClippedTextToolTip(ui.MSFlexGrid1));
     buildMenus();
     buildToolbar();
 

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 // Records which window the logbook asked for, and with which selected flight.
@@ -92,6 +94,32 @@ TEST_F(ZivadaTest, ListsAllFlightsNewestFirstWithEditCommandsDisabled)
     EXPECT_FALSE(editItem(0)->isEnabled());
     EXPECT_TRUE(editItem(1)->isEnabled());
     EXPECT_FALSE(editItem(3)->isEnabled());
+}
+
+// The tool tip the grid shows when the pointer rests on a cell, or an empty text for none.
+QString toolTipOver(QTableView *grid, const QModelIndex &index)
+{
+    QToolTip::hideText(); // which takes effect after a short delay
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    const QPoint where = grid->visualRect(index).center();
+    QHelpEvent rest(QEvent::ToolTip, where, grid->viewport()->mapToGlobal(where));
+    QApplication::sendEvent(grid->viewport(), &rest);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(ZivadaTest, ClippedCellsShowTheirWholeTextAsToolTip)
+{
+    folder.addFlight(QDate(2025, 1, 2), "F-HABC", "ROBIN DR400-140B", "AÉROCLUB DE L'ESSONNE", 45,
+                     "D");
+    Zivada &window = openLogbook();
+    QTableView *grid = window.grid();
+    const QAbstractItemModel *flights = grid->model();
+
+    EXPECT_EQ(toolTipOver(grid, flights->index(0, 3)), QString("ROBIN DR400-140B"));
+    EXPECT_EQ(toolTipOver(grid, flights->index(0, 4)), QString("AÉROCLUB DE L'ESSONNE"));
+    EXPECT_EQ(toolTipOver(grid, flights->index(0, 6)), QString()); // "D" fits
+    grid->setColumnWidth(3, 400);
+    EXPECT_EQ(toolTipOver(grid, flights->index(0, 3)), QString());
 }
 
 TEST_F(ZivadaTest, ClickOnNumMarksItCyanAndEnablesEditCommandsUntilAnotherColumn)
