@@ -1,6 +1,7 @@
 // The aircraft register driven through its real widgets, against a logbook file of its own.
 #include "aircraftcheck.h"
 #include "avions.h"
+#include "avionsdriver.h"
 #include "navigationbar.h"
 #include "tempprogramfolder.h"
 #include "uirecorder.h"
@@ -31,14 +32,7 @@ const QString newAircraft = QStringLiteral("--AU-");
 class AvionsTest : public testing::Test
 {
 protected:
-    std::unique_ptr<Avions> open()
-    {
-        auto window = std::make_unique<Avions>(&logbook);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        return window;
-    }
+    std::unique_ptr<Avions> open() { return openAvions(&logbook); }
 
     void addThreeAircraft()
     {
@@ -47,10 +41,7 @@ protected:
         folder.addAircraft("D-EABC", "PA28", "PRIVÉ");
     }
 
-    static QLineEdit *box(Avions &window, const char *name)
-    {
-        return window.findChild<QLineEdit *>(QString::fromUtf8(name));
-    }
+    static QLineEdit *box(Avions &window, const char *name) { return avionsBox(window, name); }
 
     static AircraftEntry shown(Avions &window)
     {

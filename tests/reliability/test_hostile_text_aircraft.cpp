@@ -1,6 +1,7 @@
 // Hostile texts typed into every box of the aircraft register reach the file byte for byte,
 // upper-cased as the register stores them, and read back into the boxes unchanged.
 #include "avions.h"
+#include "avionsdriver.h"
 #include "hostiletext.h"
 #include "tempprogramfolder.h"
 #include "uirecorder.h"
@@ -23,19 +24,9 @@ struct Entry
 class HostileTextAircraftTest : public testing::Test
 {
 protected:
-    std::unique_ptr<Avions> open()
-    {
-        auto window = std::make_unique<Avions>(&logbook);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        return window;
-    }
+    std::unique_ptr<Avions> open() { return openAvions(&logbook); }
 
-    static QLineEdit *box(Avions &window, const char *name)
-    {
-        return window.findChild<QLineEdit *>(QString::fromUtf8(name));
-    }
+    static QLineEdit *box(Avions &window, const char *name) { return avionsBox(window, name); }
 
     // A new aircraft typed into the three boxes and added with Edition "Ajouter".
     void add(const Entry &entry)

@@ -3,6 +3,7 @@
 
 #include "calcglobals.h"
 #include "calcplacement.h"
+#include "calculatorwatch.h"
 #include "dropbutton.h"
 #include "frmcalc.h"
 #include "qelcbcalc.h"
@@ -37,20 +38,9 @@ private:
         return calc->keyButton(QString::fromLatin1(name));
     }
 
-    // Runs `actions` on the calculator once the click or key that opens it waits for it to
-    // close. A calculator the actions leave open is closed, so a failing test cannot hang.
     void whenOpen(std::function<void(FrmCalc *)> actions)
     {
-        QTimer::singleShot(0, this, [this, actions] {
-            FrmCalc *calc = FrmCalc::existing();
-            QVERIFY(calc && calc->isVisible());
-            ++mOpenings;
-            actions(calc);
-            if (gDropped && FrmCalc::existing()) {
-                FrmCalc::existing()->unload();
-                QFAIL("the calculator was left open");
-            }
-        });
+        whenCalculatorOpens(this, mOpenings, std::move(actions));
     }
 
     void clickDrop() { QTest::mouseClick(cmdDrop(), Qt::LeftButton, {}, QPoint(3, 3)); }

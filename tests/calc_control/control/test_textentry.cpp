@@ -3,6 +3,7 @@
 // applied when the box loses the focus.
 
 #include "calcglobals.h"
+#include "calculatorwatch.h"
 #include "dropbutton.h"
 #include "frmcalc.h"
 #include "qelcbcalc.h"
@@ -49,19 +50,9 @@ private:
         txtCalc()->setText(text);
     }
 
-    // Runs `actions` once the calculator that the next key opens waits for its close.
     void whenOpen(std::function<void(FrmCalc *)> actions)
     {
-        QTimer::singleShot(0, this, [this, actions] {
-            FrmCalc *calc = FrmCalc::existing();
-            QVERIFY(calc && calc->isVisible());
-            ++mOpenings;
-            actions(calc);
-            if (gDropped && FrmCalc::existing()) {
-                FrmCalc::existing()->unload();
-                QFAIL("the calculator was left open");
-            }
-        });
+        whenCalculatorOpens(this, mOpenings, std::move(actions));
     }
 
     void leaveControl() { mOther->setFocus(); }
